@@ -1,0 +1,59 @@
+// Intrusive smart pointer over the engine's reference-counted objects.
+#pragma once
+
+#include <cstddef>
+#include <utility>
+
+template <class T>
+class CefRefPtr {
+ public:
+  typedef T element_type;
+
+  CefRefPtr() : ptr_(NULL) {}
+  CefRefPtr(T* p) : ptr_(p) {  // NOLINT: implicit like the engine's own pointer
+    if (ptr_)
+      ptr_->AddRef();
+  }
+  CefRefPtr(const CefRefPtr<T>& r) : CefRefPtr(r.ptr_) {}
+  template <typename U>
+  CefRefPtr(const CefRefPtr<U>& r) : CefRefPtr(r.get()) {}
+  CefRefPtr(CefRefPtr<T>&& r) noexcept : ptr_(r.ptr_) { r.ptr_ = NULL; }
+  ~CefRefPtr() {
+    if (ptr_)
+      ptr_->Release();
+  }
+
+  T* get() const { return ptr_; }
+  operator T*() const { return ptr_; }
+  T& operator*() const { return *ptr_; }
+  T* operator->() const { return ptr_; }
+
+  CefRefPtr<T>& operator=(T* p) {
+    if (p)
+      p->AddRef();
+    T* old = ptr_;
+    ptr_ = p;
+    if (old)
+      old->Release();
+    return *this;
+  }
+  CefRefPtr<T>& operator=(const CefRefPtr<T>& r) { return *this = r.ptr_; }
+  template <typename U>
+  CefRefPtr<T>& operator=(const CefRefPtr<U>& r) { return *this = r.get(); }
+  CefRefPtr<T>& operator=(CefRefPtr<T>&& r) noexcept {
+    if (this != &r) {
+      T* old = ptr_;
+      ptr_ = r.ptr_;
+      r.ptr_ = NULL;
+      if (old)
+        old->Release();
+    }
+    return *this;
+  }
+
+  void swap(T** pp) { std::swap(ptr_, *pp); }
+  void swap(CefRefPtr<T>& r) { swap(&r.ptr_); }
+
+ private:
+  T* ptr_;
+};

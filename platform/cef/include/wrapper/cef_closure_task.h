@@ -1,0 +1,9 @@
+// Posting base::Closure objects as engine tasks.
+#pragma once
+
+#include "include/base/cef_callback.h"
+#include "include/cef_task.h"
+
+CefRefPtr<CefTask> CefCreateClosureTask(const base::Closure& closure);
+bool CefPostTask(CefThreadId threadId, const base::Closure& closure);
+bool CefPostDelayedTask(CefThreadId threadId, const base::Closure& closure, int64 delay_ms);
