@@ -1,4 +1,4 @@
-#include "shell_link.h"
+#include "windows/shell_link.h"
 
 #include <gtest/gtest.h>
 
