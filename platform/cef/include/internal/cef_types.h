@@ -23,6 +23,9 @@ typedef uint32 cef_color_t;
 typedef HWND cef_window_handle_t;
 typedef HCURSOR cef_cursor_handle_t;
 typedef MSG* cef_event_handle_t;
+typedef cef_event_handle_t CefEventHandle;
+typedef cef_window_handle_t CefWindowHandle;
+typedef cef_cursor_handle_t CefCursorHandle;
 
 typedef enum {
   LOGSEVERITY_DEFAULT,
@@ -267,15 +270,6 @@ typedef enum {
   KEYEVENT_KEYUP,
   KEYEVENT_CHAR
 } cef_key_event_type_t;
-
-typedef enum {
-  NAVIGATION_LINK_CLICKED = 0,
-  NAVIGATION_FORM_SUBMITTED,
-  NAVIGATION_BACK_FORWARD,
-  NAVIGATION_RELOAD,
-  NAVIGATION_FORM_RESUBMITTED,
-  NAVIGATION_OTHER,
-} cef_navigation_type_t;
 
 typedef enum {
   FOCUS_SOURCE_NAVIGATION = 0,
