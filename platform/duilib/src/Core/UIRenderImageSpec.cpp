@@ -98,17 +98,23 @@ Slices Cut(Span span, LONG head, LONG tail) {
   return Slices{{span.begin, span.begin + head, span.end - tail, span.end}};
 }
 
-// Corner insets no larger than the source; destination insets shrunk in proportion when the
-// destination is narrower than both together.
+// Insets that together exceed the source are shrunk in proportion to fit it. The destination
+// keeps them at their size unless nothing is left between them, in the source or in the
+// destination: then the two share the destination in the same proportion.
 void FitInsets(LONG& head, LONG& tail, LONG sourceSize, LONG destSize, LONG& destHead,
                LONG& destTail) {
-  head = std::clamp(head, LONG{0}, sourceSize);
-  tail = std::clamp(tail, LONG{0}, sourceSize - head);
+  head = std::max(head, LONG{0});
+  tail = std::max(tail, LONG{0});
+  const long long both = 0LL + head + tail;
+  if (both > sourceSize) {
+    head = static_cast<LONG>(sourceSize * head / both);
+    tail = sourceSize - head;
+  }
   destHead = head;
   destTail = tail;
-  if (head + tail > destSize) {
-    destHead = head * destSize / (head + tail);
-    destTail = destSize - destHead;
+  if (head + tail >= sourceSize || head + tail > destSize) {
+    destHead = head + tail > 0 ? static_cast<LONG>(1LL * destSize * head / (head + tail)) : 0;
+    destTail = head + tail > 0 ? destSize - destHead : 0;
   }
 }
 
