@@ -11,11 +11,7 @@ using DuiLib::CRenderEngine;
 using render_test::Canvas;
 
 constexpr uint32_t kWhite = 0xFFFFFFFF;
-constexpr int kPlain = 0;
-constexpr int kBold = 1;
-constexpr int kLarge = 2;
-constexpr int kUnderlined = 3;
-constexpr int kMissingFace = 4;
+enum Font { kPlain, kBold, kLarge, kUnderlined, kMissingFace };
 
 class RenderText : public ::testing::Test {
  protected:
@@ -27,9 +23,9 @@ class RenderText : public ::testing::Test {
     render_test::AddFont(manager, kMissingFace, L"微软雅黑", 18);
   }
 
-  RECT Ink(const wchar_t* text, RECT rc, UINT style, int font = kPlain) {
-    Canvas canvas(rc.right + 10, rc.bottom + 10, kWhite);
-    CRenderEngine::DrawText(canvas.hdc(), &manager, rc, text, 0xFF000000, font, style);
+  RECT Ink(const wchar_t* text, RECT rc, UINT style, int font = kPlain,
+           DWORD colour = 0xFF000000) {
+    CRenderEngine::DrawText(canvas.hdc(), &manager, rc, text, colour, font, style);
     return canvas.InkBounds();
   }
 
@@ -37,148 +33,124 @@ class RenderText : public ::testing::Test {
     return CRenderEngine::GetTextSize(nullptr, &manager, text, font, DT_SINGLELINE);
   }
 
+  int Count(bool (*match)(uint32_t)) { return canvas.CountPixels(match); }
+
   DuiLib::CPaintManagerUI manager;
+  Canvas canvas{220, 220, kWhite};
 };
 
-TEST_F(RenderText, PaintsInTheTextColourInsideTheRectangle) {
-  Canvas canvas(200, 60, kWhite);
-  RECT rc = {10, 10, 110, 40};
-  CRenderEngine::DrawText(canvas.hdc(), &manager, rc, L"Hello world", 0xFF0000FF, kLarge,
-                          DT_SINGLELINE | DT_VCENTER);
-  EXPECT_GT(canvas.CountPixels([](uint32_t p) { return p == 0xFF0000FF; }), 5);
-  RECT ink = canvas.InkBounds();
+TEST_F(RenderText, PaintsInTheColourWithItsAlphaInsideTheRectangle) {
+  RECT ink = Ink(L"Hello world", RECT{10, 10, 110, 40}, DT_SINGLELINE | DT_VCENTER, kLarge,
+                 0xFF0000FF);
+  EXPECT_GT(Count([](uint32_t p) { return p == 0xFF0000FF; }), 5);
   EXPECT_GE(ink.left, 10);
   EXPECT_GE(ink.top, 10);
   EXPECT_EQ(ink.right, 110);  // the rest is cut off
   EXPECT_LE(ink.bottom, 40);
-}
 
-TEST_F(RenderText, TranslucentColourNeverReachesFullStrength) {
-  Canvas canvas(120, 40, kWhite);
-  RECT rc = {0, 0, 120, 40};
-  CRenderEngine::DrawText(canvas.hdc(), &manager, rc, L"Hello world", 0x80FF0000, kBold,
-                          DT_SINGLELINE);
-  EXPECT_GT(canvas.CountPixels([](uint32_t p) { return p != kWhite; }), 5);
-  EXPECT_EQ(canvas.CountPixels([](uint32_t p) { return render_test::Green(p) < 120; }), 0);
-}
+  Ink(L"Hello world", RECT{0, 50, 200, 90}, DT_SINGLELINE, kLarge, 0x80FF0000);
+  EXPECT_EQ(Count([](uint32_t p) { return render_test::Red(p) == 255 && render_test::Green(p) < 120; }), 0);
+  EXPECT_GT(Count([](uint32_t p) { return render_test::Red(p) == 255 && render_test::Green(p) < 140; }), 5);
 
-TEST_F(RenderText, ColourWithoutAlphaIsOpaque) {
-  Canvas canvas(120, 40, kWhite);
-  RECT rc = {0, 0, 120, 40};
-  CRenderEngine::DrawText(canvas.hdc(), &manager, rc, L"Hello world", 0x00555555, kBold,
-                          DT_SINGLELINE);
-  EXPECT_GT(canvas.CountPixels([](uint32_t p) { return p == 0xFF555555; }), 5);
+  // Skins write "#555555" and mean it opaque.
+  Ink(L"Hello world", RECT{0, 100, 200, 140}, DT_SINGLELINE, kLarge, 0x00555555);
+  EXPECT_GT(Count([](uint32_t p) { return p == 0xFF555555; }), 5);
 }
 
 TEST_F(RenderText, ChineseTextFindsAFaceWhenTheNamedOneIsMissing) {
-  SIZE size = Size(L"正在加載，请稍等......", kMissingFace);
-  EXPECT_GT(size.cx, 8 * 14);
-  EXPECT_GE(size.cy, 18);
-  RECT ink = Ink(L"正在加載，请稍等", RECT{0, 0, 300, 40}, DT_SINGLELINE, kMissingFace);
+  EXPECT_GT(Size(L"正在加載，请稍等", kMissingFace).cx, 8 * 14);
+  RECT ink = Ink(L"正在加載，请稍等", RECT{0, 0, 220, 40}, DT_SINGLELINE, kMissingFace);
   EXPECT_GT(ink.right - ink.left, 8 * 14);
+  EXPECT_GT(ink.bottom - ink.top, 10);
 }
 
 TEST_F(RenderText, AlignmentFlagsPlaceTheInk) {
-  const RECT box = {0, 0, 200, 60};
-  RECT centred = Ink(L"Centre", box, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
-  EXPECT_NEAR((centred.left + centred.right) / 2.0, 100, 3);
-  EXPECT_NEAR((centred.top + centred.bottom) / 2.0, 30, 4);
-
-  RECT right = Ink(L"Right", box, DT_SINGLELINE | DT_RIGHT | DT_BOTTOM);
-  EXPECT_GE(right.right, 195);
-  EXPECT_GT(right.left, 100);
-  EXPECT_GE(right.bottom, 52);
-
-  RECT left = Ink(L"Left", box, DT_SINGLELINE | DT_LEFT | DT_TOP);
-  EXPECT_LE(left.left, 3);
-  EXPECT_LE(left.top, 8);
-
-  RECT wrappedCentre = Ink(L"one two", RECT{0, 0, 200, 60}, DT_WORDBREAK | DT_CENTER);
-  EXPECT_NEAR((wrappedCentre.left + wrappedCentre.right) / 2.0, 100, 3);
+  const SIZE text = Size(L"Placed");
+  struct Case {
+    UINT style;
+    double centreX, centreY;
+  } cases[] = {
+      {DT_SINGLELINE | DT_CENTER | DT_VCENTER, 100, 30},
+      {DT_SINGLELINE | DT_RIGHT | DT_BOTTOM, 200 - text.cx / 2.0, 60 - text.cy / 2.0},
+      {DT_SINGLELINE, text.cx / 2.0, text.cy / 2.0},
+      {DT_WORDBREAK | DT_CENTER, 100, text.cy / 2.0},
+  };
+  for (const Case& c : cases) {
+    Canvas fresh(200, 60, kWhite);
+    RECT rc = {0, 0, 200, 60};
+    CRenderEngine::DrawText(fresh.hdc(), &manager, rc, L"Placed", 0xFF000000, kPlain, c.style);
+    RECT ink = fresh.InkBounds();
+    EXPECT_NEAR((ink.left + ink.right) / 2.0, c.centreX, 3) << c.style;
+    EXPECT_NEAR((ink.top + ink.bottom) / 2.0, c.centreY, 4) << c.style;
+  }
 }
 
 TEST_F(RenderText, SizeGrowsWithLengthWeightAndFontSize) {
-  SIZE two = Size(L"ab");
-  SIZE four = Size(L"abcd");
-  SIZE eight = Size(L"abcdefgh");
+  SIZE two = Size(L"ab"), four = Size(L"abcd"), eight = Size(L"abcdefgh");
   EXPECT_GT(two.cx, 0);
   EXPECT_LT(two.cx, four.cx);
   EXPECT_LT(four.cx, eight.cx);
   EXPECT_EQ(two.cy, eight.cy);
   EXPECT_GT(Size(L"abcdefgh", kBold).cx, eight.cx);
   EXPECT_GT(Size(L"abcdefgh", kLarge).cy, eight.cy);
-  EXPECT_GT(Size(L"abcdefgh", kLarge).cx, eight.cx);
-
-  Canvas canvas(10, 10);
   SIZE onCanvas = CRenderEngine::GetTextSize(canvas.hdc(), &manager, L"abcdefgh", kPlain, 0);
   EXPECT_NEAR(onCanvas.cx, eight.cx, 1);
-  EXPECT_EQ(onCanvas.cy, eight.cy);
 }
 
 TEST_F(RenderText, CalcRectMeasuresWithoutPainting) {
-  Canvas canvas(300, 300, kWhite);
   RECT line = {10, 10, 300, 300};
   CRenderEngine::DrawText(canvas.hdc(), &manager, line, L"abcdefgh", 0xFF000000, kPlain,
                           DT_SINGLELINE | DT_CALCRECT);
-  SIZE size = Size(L"abcdefgh");
-  EXPECT_EQ(line.left, 10);
-  EXPECT_EQ(line.right - line.left, size.cx);
-  EXPECT_EQ(line.bottom - line.top, size.cy);
+  EXPECT_EQ(line.right - line.left, Size(L"abcdefgh").cx);
+  EXPECT_EQ(line.bottom - line.top, Size(L"abcdefgh").cy);
 
   RECT wrapped = {0, 0, 60, 0};
   CRenderEngine::DrawText(canvas.hdc(), &manager, wrapped,
                           L"several words that cannot fit on one narrow line", 0xFF000000,
                           kPlain, DT_WORDBREAK | DT_CALCRECT);
   EXPECT_LE(wrapped.right, 60);
-  EXPECT_GT(wrapped.bottom, 3 * size.cy);
+  EXPECT_GT(wrapped.bottom, 3 * Size(L"x").cy);
   EXPECT_EQ(canvas.InkBounds().right, 0);
-
-  RECT empty = {0, 0, 100, 100};
-  CRenderEngine::DrawText(nullptr, &manager, empty, nullptr, 0, kPlain, DT_CALCRECT);
-  EXPECT_EQ(empty.right, 0);
 }
 
-TEST_F(RenderText, LinesBreakOnlyWhenAsked) {
+TEST_F(RenderText, LinesBreakOrEndInAnEllipsisOnlyWhenAsked) {
   const wchar_t* text = L"several words\nthat cannot fit on one narrow line";
-  const RECT box = {0, 0, 80, 200};
-  SIZE line = Size(L"x");
-  RECT single = Ink(text, box, DT_SINGLELINE);
-  EXPECT_LT(single.bottom - single.top, 2 * line.cy);
-  EXPECT_EQ(single.right, 80);  // cut at the rectangle
-  RECT wrapped = Ink(text, box, DT_WORDBREAK);
-  EXPECT_GT(wrapped.bottom - wrapped.top, 3 * line.cy);
-  EXPECT_LE(wrapped.right, 80);
-  RECT newlinesOnly = Ink(text, box, 0);
-  EXPECT_GT(newlinesOnly.bottom - newlinesOnly.top, line.cy);
-  EXPECT_LT(newlinesOnly.bottom - newlinesOnly.top, 3 * line.cy);
-}
-
-TEST_F(RenderText, EllipsisEndsTheLineInsideTheRectangle) {
-  const wchar_t* text = L"a line far too long for the little box it is given";
-  RECT cut = Ink(text, RECT{0, 0, 100, 20}, DT_SINGLELINE);
-  RECT ellipsis = Ink(text, RECT{0, 0, 100, 20}, DT_SINGLELINE | DT_END_ELLIPSIS);
-  EXPECT_EQ(cut.right, 100);
-  EXPECT_LT(ellipsis.right, 100);
-  EXPECT_GT(ellipsis.right, 70);
+  const int lineHeight = Size(L"x").cy;
+  struct Case {
+    UINT style;
+    int minLines, maxLines;
+    bool reachesRightEdge;
+  } cases[] = {
+      {DT_SINGLELINE, 1, 1, true},
+      {DT_SINGLELINE | DT_END_ELLIPSIS, 1, 1, false},
+      {0, 2, 2, true},
+      {DT_WORDBREAK, 4, 10, false},
+  };
+  for (const Case& c : cases) {
+    Canvas fresh(100, 200, kWhite);
+    RECT rc = {0, 0, 80, 200};
+    CRenderEngine::DrawText(fresh.hdc(), &manager, rc, text, 0xFF000000, kPlain, c.style);
+    RECT ink = fresh.InkBounds();
+    int lines = (ink.bottom - ink.top + lineHeight / 2) / lineHeight;
+    EXPECT_GE(lines, c.minLines) << c.style;
+    EXPECT_LE(lines, c.maxLines) << c.style;
+    EXPECT_EQ(ink.right == 80, c.reachesRightEdge) << c.style;
+  }
 }
 
 TEST_F(RenderText, UnderlineReachesBelowTheBaseline) {
   RECT plain = Ink(L"ace", RECT{0, 0, 100, 40}, DT_SINGLELINE);
-  RECT underlined = Ink(L"ace", RECT{0, 0, 100, 40}, DT_SINGLELINE, kUnderlined);
+  RECT underlined = Ink(L"ace", RECT{110, 0, 210, 40}, DT_SINGLELINE, kUnderlined);
   EXPECT_GT(underlined.bottom, plain.bottom);
 }
 
 TEST_F(RenderText, OddInputIsDrawnOrIgnoredWithoutHarm) {
-  const wchar_t odd[] = {L'a', static_cast<wchar_t>(0xD800), static_cast<wchar_t>(0x110000),
-                         L'b', 0};
-  RECT ink = Ink(odd, RECT{0, 0, 100, 40}, DT_SINGLELINE);
-  EXPECT_GT(ink.right - ink.left, 0);
-  EXPECT_EQ(Ink(L"", RECT{0, 0, 100, 40}, DT_SINGLELINE).right, 0);
-  EXPECT_EQ(Ink(L"text", RECT{50, 50, 40, 40}, DT_SINGLELINE).right, 0);
-  EXPECT_EQ(Ink(L"text", RECT{0, 0, 100, 40}, DT_SINGLELINE, 999).right > 0, true);
-  RECT rc = {0, 0, 100, 40};
-  CRenderEngine::DrawText(nullptr, &manager, rc, L"text", 0xFF000000, kPlain, DT_SINGLELINE);
-  CRenderEngine::DrawText(Canvas(10, 10).hdc(), nullptr, rc, L"text", 0xFF000000, 0, 0);
+  const wchar_t odd[] = {L'a', static_cast<wchar_t>(0xD800), static_cast<wchar_t>(0x110000), 0};
+  EXPECT_GT(Ink(odd, RECT{0, 0, 100, 40}, DT_SINGLELINE).right, 0);
+  RECT inverted = {150, 150, 100, 100};
+  CRenderEngine::DrawText(canvas.hdc(), &manager, inverted, L"text", 0xFF000000, 999, 0);
+  CRenderEngine::DrawText(nullptr, nullptr, inverted, nullptr, 0, 0, DT_SINGLELINE);
+  EXPECT_LT(canvas.InkBounds().right, 100);
   EXPECT_GT(CRenderEngine::GetTextSize(nullptr, nullptr, L"text", 0, 0).cx, 0);
 }
 

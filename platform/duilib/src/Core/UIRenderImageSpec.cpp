@@ -86,7 +86,6 @@ namespace {
 struct Span {
   LONG begin;
   LONG end;
-  LONG size() const { return end - begin; }
 };
 
 // Edges of the three slices along one axis: [begin, begin+head), middle, [end-tail, end).
