@@ -180,10 +180,10 @@ void ScriptParser::Statement(std::vector<ResourceEntry>& out)
     }
     const ResourceId name = Id(first);
     const Token& type = Next();
-    if (type.kind == Token::kIdentifier) {
+    for (const Token* word : {&first, &type}) {
         for (const char* keyword : kUnsupportedStatements) {
-            if (type.text == keyword || first.text == keyword)
-                throw RcError(type.where, "unsupported statement " + (type.text == keyword ? type.text : first.text));
+            if (word->kind == Token::kIdentifier && word->text == keyword)
+                throw RcError(word->where, "unsupported statement " + word->text);
         }
     }
     if (IsWord(type, "VERSIONINFO")) {
