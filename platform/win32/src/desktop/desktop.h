@@ -1,0 +1,60 @@
+// What the window model asks of the desktop it runs on. The headless desktop is the only one
+// for now; a desktop with real windows plugs in behind the same interface.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace win32::internal {
+
+struct MessageBoxRequest {
+  HWND owner;
+  std::wstring text;
+  std::wstring caption;
+  UINT type;
+};
+
+struct MenuItem {
+  UINT flags;
+  UINT_PTR id;
+  std::wstring text;
+};
+
+struct MenuRequest {
+  std::vector<MenuItem> items;
+  UINT flags;
+  int x;
+  int y;
+  HWND owner;
+};
+
+struct ShellRequest {
+  HWND window;
+  std::wstring verb;
+  std::wstring file;
+  std::wstring parameters;
+  std::wstring directory;
+  int show_command;
+};
+
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+  virtual SIZE ScreenSize() = 0;
+  virtual RECT WorkArea() = 0;
+  virtual POINT CursorPos() = 0;
+  virtual void SetCursorPos(POINT point) = 0;
+  virtual bool IsKeyDown(int virtual_key) = 0;
+  // Modal: called on the caller's thread. 0 when the box cannot be shown.
+  virtual int AskMessageBox(const MessageBoxRequest& request) = 0;
+  // Modal: called on the caller's thread. The chosen item's id, 0 for no choice.
+  virtual UINT_PTR ChooseMenuItem(const MenuRequest& request) = 0;
+  // Returns the shell's result (above 32 on success).
+  virtual HINSTANCE OpenWithShell(const ShellRequest& request) = 0;
+};
+
+Desktop& TheDesktop();
+
+}  // namespace win32::internal
