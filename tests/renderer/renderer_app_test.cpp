@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cef/testing/renderer.h"
+#include "win32/testing/environment.h"
 
 namespace {
 
@@ -52,6 +53,17 @@ TEST_F(RendererAppTest, EveryContextGetsThePageFunctionWithoutAttributes) {
     EXPECT_TRUE(window->DeleteValue(kFunction));
     EXPECT_FALSE(window->HasValue(kFunction));
   });
+}
+
+TEST_F(RendererAppTest, EachNewContextWritesTheBindingDebugLine) {
+  win32::testing::Reset();
+  ASSERT_TRUE(session_.LoadInlineFrame(browser_, "pay", "http://pay.example/"));
+  session_.Reload(browser_);
+  session_.LoadDocument(browser_, "http://game.example/play");
+  session_.CallGlobalFunction(browser_, kMainFrame, kFunction, {});
+
+  const std::wstring line = L"ClientAppRenderer::OnContextCreated, create window binding\r\n";
+  EXPECT_EQ(std::vector<std::wstring>(4, line), win32::testing::DebugOutputLines());
 }
 
 TEST_F(RendererAppTest, InlineFramesAndNewDocumentsAreBoundAnewWithTheOneHandler) {

@@ -116,7 +116,7 @@ void RendererBrowser::ReleaseContext(CefRefPtr<RendererFrame> frame) {
   if (CefRefPtr<CefRenderProcessHandler> handler = session_->handler())
     handler->OnContextReleased(this, frame.get(), context.get());
   frame->set_context(nullptr);
-  context->Release();
+  context->Invalidate();
 }
 
 void RendererBrowser::DropInlineFrames() {

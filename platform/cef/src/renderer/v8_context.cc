@@ -16,7 +16,7 @@ V8ContextImpl::V8ContextImpl(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> 
       frame_(frame),
       global_(new V8ValueImpl(V8ValueImpl::Type::kObject)) {}
 
-void V8ContextImpl::Release() {
+void V8ContextImpl::Invalidate() {
   valid_ = false;
   browser_ = nullptr;
   frame_ = nullptr;

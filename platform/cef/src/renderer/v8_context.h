@@ -12,7 +12,7 @@ class V8ContextImpl : public CefV8Context {
 
   // Ends the context: it turns invalid, lets go of its browser and frame and
   // empties its global object. Render thread.
-  void Release();
+  void Invalidate();
 
   CefRefPtr<V8ValueImpl> global() const { return global_; }
 
