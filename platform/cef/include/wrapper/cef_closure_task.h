@@ -1,6 +1,7 @@
 // Posting base::Closure objects as engine tasks.
 #pragma once
 
+#include "include/base/cef_bind.h"
 #include "include/base/cef_callback.h"
 #include "include/cef_task.h"
 
