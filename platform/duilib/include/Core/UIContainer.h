@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "Core/UIControl.h"
 #include "Utils/Utils.h"
 
@@ -41,10 +43,8 @@ class CContainerUI : public CControlUI, public IContainerUI {
   bool RemoveAt(int iIndex) override;
   void RemoveAll() override;
 
-  void DoEvent(TEventUI& event) override;
   void SetVisible(bool bVisible = true) override;
   void SetInternVisible(bool bVisible = true) override;
-  void SetMouseEnabled(bool bEnable = true) override;
 
   virtual RECT GetInset() const;
   virtual void SetInset(RECT rcInset);
@@ -62,6 +62,8 @@ class CContainerUI : public CControlUI, public IContainerUI {
   RECT GetClientRect() const;
   // Places a float child relative to this container.
   void SetFloatPos(int iIndex);
+  // Places the visible float children; returns the visible others in order.
+  std::vector<CControlUI*> PlaceFloatChildren();
 
   CStdPtrArray m_items;
   RECT m_rcInset;

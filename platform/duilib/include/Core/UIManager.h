@@ -161,20 +161,25 @@ class CPaintManagerUI {
   static bool TranslateMessage(const LPMSG pMsg);
 
  private:
-  struct TimerInfo;
+  struct TimerInfo {
+    CControlUI* pSender;
+    UINT nLocalID;
+    UINT_PTR uWinTimer;
+  };
   struct SurfaceRelease {
     void operator()(cairo_surface_t* surface) const;
   };
 
   void Paint();
-  void HandleMouseMove(POINT pt);
-  void HandleButtonDown(POINT pt, int type);
-  void HandleButtonUp(POINT pt);
-  void HandleKeyDown(WPARAM wParam, LPARAM lParam);
-  void HandleTimer(WPARAM wParam);
+  void OnMouseMove(POINT pt);
+  void OnMouseLeave();
+  void OnButtonDown(POINT pt, int type);
+  void OnButtonUp(POINT pt);
+  void OnKeyDown(WPARAM wParam, LPARAM lParam);
+  void OnTimer(WPARAM wParam);
+  void ReleaseEventControls();
   void FlushAsyncNotify();
   void SendEvent(CControlUI* pControl, int type, POINT pt, WPARAM wParam = 0, LPARAM lParam = 0);
-  void RegisterNames(CControlUI* pControl);
 
   HWND m_hWndPaint = NULL;
   CDuiString m_sName;
@@ -202,8 +207,8 @@ class CPaintManagerUI {
   std::vector<INotifyUI*> m_aNotifiers;
   std::vector<IMessageFilterUI*> m_aPreMessageFilters;
   std::vector<IMessageFilterUI*> m_aMessageFilters;
-  std::vector<TimerInfo*> m_aTimers;
-  UINT m_uTimerID = 0x1000;
+  std::vector<TimerInfo> m_aTimers;
+  UINT_PTR m_uTimerID = 0x1000;
   std::vector<TNotifyUI> m_aAsyncNotify;
   CStdStringPtrMap m_mNameHash;
   std::map<int, TFontInfo> m_aFonts;

@@ -26,7 +26,6 @@ class CTrayIcon {
 
  private:
   bool m_bVisible;
-  HICON m_hIcon;
   NOTIFYICONDATAW m_trayData;
 };
 

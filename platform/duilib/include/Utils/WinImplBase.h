@@ -25,7 +25,6 @@ class WindowImplBase : public CWindowWnd,
 
  protected:
   LPCTSTR GetWindowClassName() const override = 0;
-  LPCTSTR GetSuperClassName() const override;
   UINT GetClassStyle() const override;
   LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
   // Withdraws the window's filter and notifier; a derived window deletes itself after this.
