@@ -55,20 +55,11 @@ CefRefPtr<Browser> BrowserRegistry::FindByWindow(HWND window) {
   return NULL;
 }
 
-CefRefPtr<Browser> BrowserRegistry::WaitFor(const std::function<bool(Browser&)>& match, int timeout_ms) {
+bool BrowserRegistry::WaitUntil(const std::function<bool(const std::vector<CefRefPtr<Browser>>&)>& done,
+                                int timeout_ms) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
   std::unique_lock<std::mutex> held(lock_);
-  CefRefPtr<Browser> found;
-  changed_.wait_until(held, deadline, [&] {
-    for (const CefRefPtr<Browser>& browser : browsers_) {
-      if (match(*browser)) {
-        found = browser;
-        return true;
-      }
-    }
-    return false;
-  });
-  return found;
+  return changed_.wait_until(held, deadline, [&] { return done(browsers_); });
 }
 
 void BrowserRegistry::DestroyAll() {

@@ -21,8 +21,9 @@ class BrowserRegistry {
   // Wakes WaitFor after a browser changed (e.g. committed a load).
   void NotifyChanged();
   CefRefPtr<Browser> FindByWindow(HWND window);
-  // Waits (bounded by |timeout_ms|) until |match| holds for a browser; NULL if none.
-  CefRefPtr<Browser> WaitFor(const std::function<bool(Browser&)>& match, int timeout_ms);
+  // Waits (bounded by |timeout_ms|) until |done| holds for the open browsers;
+  // false when time ran out.
+  bool WaitUntil(const std::function<bool(const std::vector<CefRefPtr<Browser>>&)>& done, int timeout_ms);
   // UI thread: destroys the window of every open browser (the engine is stopping).
   void DestroyAll();
 

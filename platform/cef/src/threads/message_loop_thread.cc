@@ -8,6 +8,7 @@ namespace {
 const wchar_t kTaskWindowClass[] = L"CefTaskWindow";
 const UINT kRunTasksMessage = WM_USER + 1;
 const UINT kStopMessage = WM_USER + 2;
+const UINT kRunNowMessage = WM_USER + 3;
 const UINT_PTR kDelayedTimer = 1;
 
 void RegisterTaskWindowClass(WNDPROC proc) {
@@ -48,6 +49,32 @@ void MessageLoopThread::Stop(std::function<void()> before_quit) {
   running_ = false;
 }
 
+bool MessageLoopThread::RunNow(const std::function<void()>& function) {
+  if (BelongsToCurrentThread()) {
+    function();
+    return true;
+  }
+  HWND window;
+  {
+    std::lock_guard<std::mutex> held(lock_);
+    if (!accepting_)
+      return false;
+    window = task_window_;
+  }
+  return SendMessageW(window, kRunNowMessage, 0, reinterpret_cast<LPARAM>(&function)) == 1;
+}
+
+void MessageLoopThread::RunUntilIdle() {
+  for (;;) {
+    {
+      std::lock_guard<std::mutex> held(lock_);
+      if (ready_.empty())
+        return;
+    }
+    RunReadyTasks();
+  }
+}
+
 bool MessageLoopThread::Post(CefRefPtr<CefTask> task, int64 delay_ms) {
   HWND window;
   {
@@ -76,6 +103,10 @@ LRESULT CALLBACK MessageLoopThread::TaskWindowProc(HWND hwnd, UINT message, WPAR
     if (self)
       self->RunReadyTasks();
     return 0;
+  }
+  if (message == kRunNowMessage) {
+    (*reinterpret_cast<const std::function<void()>*>(lparam))();
+    return 1;
   }
   if (message == kStopMessage) {
     auto* self = reinterpret_cast<MessageLoopThread*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));

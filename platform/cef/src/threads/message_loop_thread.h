@@ -30,6 +30,13 @@ class MessageLoopThread : public TaskThread {
   // tasks still queued (delayed ones are dropped), ends the loop and joins.
   void Stop(std::function<void()> before_quit);
 
+  // Runs |function| on the thread and returns when it has run; false if the
+  // thread is not running. The caller keeps serving messages sent to its own
+  // windows meanwhile. Runs ahead of queued tasks.
+  bool RunNow(const std::function<void()>& function);
+  // Runs queued tasks until none is ready (delayed ones excepted).
+  void RunUntilIdle();
+
   bool Post(CefRefPtr<CefTask> task, int64 delay_ms) override;
   bool BelongsToCurrentThread() const override;
   DWORD thread_id() const { return thread_id_; }
