@@ -45,6 +45,8 @@ class CRenderEngine {
   static SIZE GetTextSize(HDC hDC, CPaintManagerUI* pManager, LPCTSTR pstrText, int iFont,
                           UINT uStyle);
 
+  // Frees every cached image, and so every TImageInfo handed out: call it when no window paints,
+  // for instance after the skin's resources changed.
   static void ClearImageCache();
 };
 
