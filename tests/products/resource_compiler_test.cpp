@@ -8,6 +8,7 @@
 #include "rc/script_lexer.h"
 #include "rc/script_parser.h"
 #include "temp_folder.h"
+#include "version_reader.h"
 
 namespace {
 
@@ -30,9 +31,6 @@ class ResourceCompilerTest : public ::testing::Test {
 
   TempFolder folder_;
 };
-
-uint16_t U16(const std::vector<unsigned char>& b, size_t at) { return b[at] | b[at + 1] << 8; }
-uint32_t U32(const std::vector<unsigned char>& b, size_t at) { return U16(b, at) | uint32_t(U16(b, at + 2)) << 16; }
 
 std::string Bytes(std::initializer_list<int> values) {
   std::string out;
@@ -123,31 +121,6 @@ TEST_F(ResourceCompilerTest, IconBecomesOneImageResourcePerImageAndADirectory) {
       16, 16, 0, 0, 1, 0, 24, 0, static_cast<unsigned char>(bitmap.size()), 0, 0, 0, 1, 0,
       0, 0, 0, 0, 1, 0, 32, 0, static_cast<unsigned char>(png.size()), 0, 0, 0, 2, 0};
   EXPECT_EQ(group.bytes, expected);
-}
-
-// Reads one node of a version resource: length, value length, type, key, value, children.
-struct VersionNodeView {
-  uint16_t length, valueLength, type;
-  std::u16string key;
-  size_t valueAt;
-  std::vector<VersionNodeView> children;
-};
-
-VersionNodeView ReadNode(const std::vector<unsigned char>& b, size_t at) {
-  VersionNodeView node{U16(b, at), U16(b, at + 2), U16(b, at + 4), {}, 0, {}};
-  size_t p = at + 6;
-  while (U16(b, p) != 0) {
-    node.key += char16_t(U16(b, p));
-    p += 2;
-  }
-  p = (p + 2 + 3) & ~size_t(3);
-  node.valueAt = p;
-  p += node.type == 1 ? node.valueLength * 2 : node.valueLength;
-  for (p = (p + 3) & ~size_t(3); p < at + node.length; p = (p + 3) & ~size_t(3)) {
-    node.children.push_back(ReadNode(b, p));
-    p += node.children.back().length;
-  }
-  return node;
 }
 
 TEST_F(ResourceCompilerTest, VersionInfoIsTheBinaryVersionStructure) {
