@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <vector>
+
+#include "cef/testing/engine.h"
+#include "include/cef_app.h"
+#include "include/wrapper/cef_closure_task.h"
+#include "include/wrapper/cef_helpers.h"
+
+namespace {
+
+class Tracked : public virtual CefBase {
+ public:
+  Tracked(std::atomic<int>* deleted, std::atomic<bool>* deleted_on_ui)
+      : deleted_(deleted), deleted_on_ui_(deleted_on_ui) {}
+  ~Tracked() override {
+    *deleted_on_ui_ = CefCurrentlyOn(TID_UI);
+    ++*deleted_;
+  }
+  void Run(std::vector<int>* order, int value) {
+    CEF_REQUIRE_UI_THREAD();
+    order->push_back(value);
+  }
+
+ private:
+  std::atomic<int>* deleted_;
+  std::atomic<bool>* deleted_on_ui_;
+
+  IMPLEMENT_REFCOUNTING(Tracked);
+};
+
+void Append(std::vector<int>* order, int value) { order->push_back(value); }
+void AppendAndFlag(std::vector<int>* order, int value, std::atomic<bool>* done) {
+  order->push_back(value);
+  *done = true;
+}
+void Flag(std::atomic<bool>* flag) { *flag = true; }
+void Nothing() {}
+
+class UiThread : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(CefInitialize(CefMainArgs(NULL), CefSettings(), NULL, NULL)); }
+  void TearDown() override { CefShutdown(); }
+};
+
+TEST_F(UiThread, TasksRunThereInPostingOrder) {
+  EXPECT_FALSE(CefCurrentlyOn(TID_UI));
+  std::atomic<int> deleted{0};
+  std::atomic<bool> deleted_on_ui{false};
+  std::vector<int> order;
+  {
+    CefRefPtr<Tracked> tracked = new Tracked(&deleted, &deleted_on_ui);
+    for (int i = 0; i < 5; ++i)
+      EXPECT_TRUE(CefPostTask(TID_UI, base::Bind(&Tracked::Run, tracked.get(), &order, i)));
+  }
+  EXPECT_TRUE(cef::testing::WaitForUiIdle());
+  EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4}));
+  EXPECT_EQ(deleted, 1);
+  EXPECT_TRUE(deleted_on_ui);  // the closures let go of it where they ran
+}
+
+TEST_F(UiThread, DelayedTasksRunAfterTheirDelayInDueOrder) {
+  std::vector<int> order;
+  std::atomic<bool> done{false};
+  CefPostDelayedTask(TID_UI, base::Bind(&AppendAndFlag, &order, 2, &done), 30);
+  CefPostDelayedTask(TID_UI, base::Bind(&Append, &order, 1), 10);
+  CefPostTask(TID_UI, base::Bind(&Append, &order, 0));
+  while (!done)
+    cef::testing::WaitForUiIdle();
+  EXPECT_EQ(order, (std::vector<int>{0, 1, 2}));
+}
+
+TEST_F(UiThread, QueuedTasksStillRunAtShutdownAndLaterPostsAreRefused) {
+  std::atomic<int> deleted{0};
+  std::atomic<bool> deleted_on_ui{false};
+  std::vector<int> order;
+  CefRefPtr<Tracked> tracked = new Tracked(&deleted, &deleted_on_ui);
+  for (int i = 0; i < 3; ++i)
+    CefPostTask(TID_UI, base::Bind(&Tracked::Run, tracked.get(), &order, i));
+  CefPostDelayedTask(TID_UI, base::Bind(&Tracked::Run, tracked.get(), &order, 99), 60000);
+  tracked = NULL;
+  CefShutdown();
+  EXPECT_EQ(order, (std::vector<int>{0, 1, 2}));
+  EXPECT_EQ(deleted, 1);
+  EXPECT_TRUE(deleted_on_ui);
+  EXPECT_FALSE(CefPostTask(TID_UI, base::Bind(&Nothing)));
+  EXPECT_FALSE(CefCurrentlyOn(TID_UI));
+}
+
+TEST_F(UiThread, OnlyTheUiThreadIsServed) {
+  EXPECT_FALSE(CefPostTask(TID_IO, base::Bind(&Nothing)));
+  EXPECT_FALSE(CefPostTask(TID_UI, CefRefPtr<CefTask>()));
+  bool on_ui = false;
+  bool runner_says = false;
+  cef::testing::RunOnUiThread([&] {
+    on_ui = CefCurrentlyOn(TID_UI);
+    runner_says = CefTaskRunner::GetForCurrentThread()->BelongsToThread(TID_UI);
+  });
+  EXPECT_TRUE(on_ui);
+  EXPECT_TRUE(runner_says);
+  EXPECT_FALSE(CefTaskRunner::GetForThread(TID_UI)->BelongsToCurrentThread());
+}
+
+TEST(UiThreadLifecycle, StartsAndStopsRepeatedly) {
+  for (int round = 0; round < 3; ++round) {
+    ASSERT_TRUE(CefInitialize(CefMainArgs(NULL), CefSettings(), NULL, NULL));
+    std::atomic<bool> ran{false};
+    CefPostTask(TID_UI, base::Bind(&Flag, &ran));
+    CefShutdown();
+    EXPECT_TRUE(ran);
+  }
+}
+
+}  // namespace
