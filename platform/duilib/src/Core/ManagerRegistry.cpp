@@ -41,6 +41,15 @@ void Remove(CPaintManagerUI* pManager) {
       registry.managers.end());
 }
 
+CPaintManagerUI* ForWindow(HWND hWnd) {
+  Registry& registry = Instance();
+  std::lock_guard<std::mutex> hold(registry.lock);
+  for (CPaintManagerUI* pManager : registry.managers) {
+    if (pManager->GetPaintWindow() == hWnd) return pManager;
+  }
+  return NULL;
+}
+
 std::vector<CPaintManagerUI*> ForWindowAndAncestors(HWND hWnd) {
   std::vector<HWND> chain;
   for (HWND h = hWnd; h != NULL; h = ::GetParent(h)) {

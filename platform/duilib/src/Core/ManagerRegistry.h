@@ -13,6 +13,8 @@ namespace ManagerRegistry {
 
 void Add(CPaintManagerUI* pManager);
 void Remove(CPaintManagerUI* pManager);
+// The manager of hWnd, or NULL.
+CPaintManagerUI* ForWindow(HWND hWnd);
 // The managers whose window is hWnd or one of hWnd's ancestors (nearest first).
 std::vector<CPaintManagerUI*> ForWindowAndAncestors(HWND hWnd);
 
