@@ -113,7 +113,7 @@ class RecordingClient : public CefClient,
 
   // CefLifeSpanHandler
   bool OnBeforePopup(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame, const CefString& target_url,
-                     const CefString& target_frame_name, WindowOpenDisposition target_disposition, bool user_gesture,
+                     const CefString& target_frame_name, CefLifeSpanHandler::WindowOpenDisposition target_disposition, bool user_gesture,
                      const CefPopupFeatures& popupFeatures, CefWindowInfo& windowInfo, CefRefPtr<CefClient>& client,
                      CefBrowserSettings& settings, bool* no_javascript_access) override {
     Record("OnBeforePopup", target_url.ToString());

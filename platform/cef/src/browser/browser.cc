@@ -149,7 +149,8 @@ bool Browser::TakeStopRequest() {
 void Browser::SetLoadUnderWay(bool under_way) {
   std::lock_guard<std::mutex> held(lock_);
   load_under_way_ = under_way;
-  stop_requested_ = false;
+  if (under_way)
+    stop_requested_ = false;
 }
 
 bool Browser::CanGoBack() {
@@ -188,7 +189,7 @@ void Browser::Reload() {
     std::lock_guard<std::mutex> held(lock_);
     ++activity_.reload;
   }
-  Navigate(MainFrame(), MainFrame() ? MainFrame()->GetURL() : CefString(), TT_RELOAD);
+  Navigate(MainFrame(), CefString(), TT_RELOAD);
 }
 
 void Browser::ReloadIgnoreCache() {
@@ -196,7 +197,7 @@ void Browser::ReloadIgnoreCache() {
     std::lock_guard<std::mutex> held(lock_);
     ++activity_.reload_ignore_cache;
   }
-  Navigate(MainFrame(), MainFrame() ? MainFrame()->GetURL() : CefString(), TT_RELOAD);
+  Navigate(MainFrame(), CefString(), TT_RELOAD);
 }
 
 void Browser::StopLoad() {

@@ -104,6 +104,7 @@ class Browser : public CefBrowser, public CefBrowserHost {
   void RecordScript(const CefString& frame, const CefString& code, const CefString& url, int line);
 
  private:
+  // An empty |url| reloads whatever the frame shows when the load runs.
   void Navigate(CefRefPtr<Frame> frame, const CefString& url, cef_transition_type_t transition);
   void GoBy(int offset);
 

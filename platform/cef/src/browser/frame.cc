@@ -11,6 +11,11 @@ Frame::Frame(Browser* browser, int64 identifier, const CefString& name, CefRefPt
 
 Frame::~Frame() = default;
 
+void Frame::SetURL(const CefString& url) {
+  std::lock_guard<std::mutex> held(lock_);
+  url_ = url;
+}
+
 void Frame::Commit(const CefString& url) {
   std::lock_guard<std::mutex> held(lock_);
   url_ = url;

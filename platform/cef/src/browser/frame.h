@@ -16,7 +16,9 @@ class Frame : public CefFrame {
   Frame(Browser* browser, int64 identifier, const CefString& name, CefRefPtr<Frame> parent);
   ~Frame() override;
 
-  // Engine side, any thread.
+  // Engine side, any thread. SetURL changes what GetURL gives; Commit also
+  // adds the URL to the frame's history.
+  void SetURL(const CefString& url);
   void Commit(const CefString& url);
   std::vector<CefString> History();
   void Invalidate();

@@ -60,11 +60,15 @@ bool RunLoad(CefRefPtr<Browser> browser, CefRefPtr<Frame> frame, const Load& loa
   CefRefPtr<CefLoadHandler> handler = LoadHandlerOf(browser);
   NotifyLoadingState(browser, handler, true);
 
+  // The frame shows the new URL from OnLoadStart on; a stopped load puts the old one back.
+  const CefString previous_url = frame->GetURL();
+  frame->SetURL(load.url);
   browser->SetLoadUnderWay(true);
   if (handler)
     handler->OnLoadStart(browser.get(), frame.get(), load.transition);
   browser->SetLoadUnderWay(false);
   if (browser->TakeStopRequest()) {
+    frame->SetURL(previous_url);
     if (handler)
       handler->OnLoadError(browser.get(), frame.get(), ERR_ABORTED, "net::ERR_ABORTED", load.url);
     NotifyLoadingState(browser, handler, false);
@@ -102,7 +106,11 @@ void SetLoadsHeld(bool held) { g_loads_held = held; }
 bool LoadsHeld() { return g_loads_held; }
 
 namespace {
-void RunScheduledLoad(CefRefPtr<Browser> browser, CefRefPtr<Frame> frame, Load load) { RunLoad(browser, frame, load); }
+void RunScheduledLoad(CefRefPtr<Browser> browser, CefRefPtr<Frame> frame, Load load) {
+  if (load.url.empty())
+    load.url = frame->GetURL();
+  RunLoad(browser, frame, load);
+}
 }  // namespace
 
 void ScheduleLoad(CefRefPtr<Browser> browser, CefRefPtr<Frame> frame, const Load& load) {

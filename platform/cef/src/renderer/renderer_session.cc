@@ -24,8 +24,8 @@ size_t SizeOf(CefRefPtr<CefProcessMessage> message) {
 }  // namespace
 
 RendererSession::RendererSession(CefRefPtr<CefApp> app)
-    : to_browser_(kMaxMessagesKept, kMaxMessageBytesKept) {
-  thread_.Run([this, app] {
+    : thread_(RenderThread::Start()), to_browser_(kMaxMessagesKept, kMaxMessageBytesKept) {
+  thread_->Run([this, app] {
     app_ = app;
     if (app_)
       handler_ = app_->GetRenderProcessHandler();
@@ -37,12 +37,13 @@ RendererSession::RendererSession(CefRefPtr<CefApp> app)
 }
 
 RendererSession::~RendererSession() {
-  thread_.Run([this] {
+  thread_->Run([this] {
     while (!browsers_.empty())
       DestroyBrowser(browsers_.begin()->first);
     handler_ = nullptr;
     app_ = nullptr;
   });
+  thread_->Stop();
 }
 
 CefRefPtr<RendererBrowser> RendererSession::CreateBrowser() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 
 #include "include/cef_app.h"
 #include "include/cef_render_process_handler.h"
@@ -29,7 +30,7 @@ class RendererSession {
   RendererSession(const RendererSession&) = delete;
   RendererSession& operator=(const RendererSession&) = delete;
 
-  RenderThread& thread() { return thread_; }
+  RenderThread& thread() { return *thread_; }
 
   // NULL when the application has none.
   CefRefPtr<CefRenderProcessHandler> handler() const { return handler_; }
@@ -49,8 +50,7 @@ class RendererSession {
   const BoundedLog<MessageToBrowser>& messages_to_browser() const { return to_browser_; }
 
  private:
-  // Declared first so it is joined last, after everything it ran for.
-  RenderThread thread_;
+  std::shared_ptr<RenderThread> thread_;
   CefRefPtr<CefApp> app_;
   CefRefPtr<CefRenderProcessHandler> handler_;
   std::map<int, CefRefPtr<RendererBrowser>> browsers_;
