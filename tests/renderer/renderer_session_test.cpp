@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <condition_variable>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "cef/testing/renderer.h"
+#include "include/cef_app.h"
 #include "include/cef_render_process_handler.h"
+#include "include/cef_task.h"
 #include "message_args.h"
+#include "win32/testing/environment.h"
 
 namespace {
 
@@ -34,6 +39,7 @@ class RecordingApp : public CefApp, public CefRenderProcessHandler {
     EXPECT_TRUE(context->GetBrowser()->IsSame(browser));
     EXPECT_EQ(frame.get(), context->GetFrame().get());
     EXPECT_EQ(std::this_thread::get_id(), render_thread);
+    EXPECT_TRUE(CefCurrentlyOn(TID_RENDERER));
     contexts.push_back(context);
     Record("context created " + Describe(frame));
   }
@@ -245,11 +251,48 @@ TEST_F(RendererSessionTest, FramesLoadedFromTextKnowTheirSource) {
   EXPECT_EQ("Hello there", text->text);
 }
 
-TEST(RendererProcessTest, ASessionWithoutAnyBrowserStartsAndEndsCleanly) {
+// Signals when run, and remembers whether it ran on the render thread.
+class SignalTask : public CefTask {
+ public:
+  void Execute() override {
+    std::lock_guard<std::mutex> lock(mutex);
+    on_render_thread = CefCurrentlyOn(TID_RENDERER);
+    ran = true;
+    done.notify_all();
+  }
+  void Wait() {
+    std::unique_lock<std::mutex> lock(mutex);
+    done.wait(lock, [this] { return ran; });
+  }
+
+  std::mutex mutex;
+  std::condition_variable done;
+  bool ran = false;
+  bool on_render_thread = false;
+
+  IMPLEMENT_REFCOUNTING(SignalTask);
+};
+
+TEST_F(RendererSessionTest, TheRenderThreadTakesPostedTasksOnlyWhileItRuns) {
+  EXPECT_FALSE(CefCurrentlyOn(TID_RENDERER));
+  CefRefPtr<SignalTask> now = new SignalTask;
+  CefRefPtr<SignalTask> later = new SignalTask;
+  ASSERT_TRUE(CefPostTask(TID_RENDERER, now.get()));
+  ASSERT_TRUE(CefPostDelayedTask(TID_RENDERER, later.get(), 1));
+  now->Wait();
+  later->Wait();
+  EXPECT_TRUE(now->on_render_thread);
+  EXPECT_TRUE(later->on_render_thread);
+}
+
+TEST(RendererProcessTest, TheRendererRoleStartsTheAppsRenderThreadAndEndsWithZero) {
+  win32::testing::SetCommandLine(L"Vantellis.exe --type=renderer --lang=zh-CN");
   CefRefPtr<RecordingApp> app = new RecordingApp;
-  { cef::testing::RendererSession session(app.get()); }
+  EXPECT_EQ(0, CefExecuteProcess(CefMainArgs(nullptr), app.get(), nullptr));
   EXPECT_EQ((std::vector<std::string>{"thread created", "webkit initialized"}), app->events);
   EXPECT_TRUE(app->HasOneRef());
+  EXPECT_FALSE(CefPostTask(TID_RENDERER, new SignalTask));
+  win32::testing::Reset();
 }
 
 }  // namespace
