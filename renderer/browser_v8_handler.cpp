@@ -1,21 +1,14 @@
 #include "renderer/browser_v8_handler.h"
 
-#include <string>
-
 #include "include/cef_process_message.h"
 
-CBrowserV8Handler::CBrowserV8Handler()
-    : m_refCount(0)
-{
-}
+CBrowserV8Handler::CBrowserV8Handler() : m_refCount(0) {}
 
-CBrowserV8Handler::~CBrowserV8Handler()
-{
-}
+CBrowserV8Handler::~CBrowserV8Handler() {}
 
 bool CBrowserV8Handler::Execute(const CefString& name, CefRefPtr<CefV8Value> object,
-  const CefV8ValueList& arguments, CefRefPtr<CefV8Value>& retval, CefString& exception)
-{
+                                const CefV8ValueList& arguments, CefRefPtr<CefV8Value>& retval,
+                                CefString& exception) {
   if (name != "JsCallWindowsClient")
     return false;
 
@@ -37,13 +30,9 @@ bool CBrowserV8Handler::Execute(const CefString& name, CefRefPtr<CefV8Value> obj
   return true;
 }
 
-void CBrowserV8Handler::AddRef() const
-{
-  InterlockedIncrement(&m_refCount);
-}
+void CBrowserV8Handler::AddRef() const { InterlockedIncrement(&m_refCount); }
 
-bool CBrowserV8Handler::Release() const
-{
+bool CBrowserV8Handler::Release() const {
   if (InterlockedDecrement(&m_refCount) == 0) {
     delete this;
     return true;
@@ -51,7 +40,4 @@ bool CBrowserV8Handler::Release() const
   return false;
 }
 
-bool CBrowserV8Handler::HasOneRef() const
-{
-  return m_refCount == 1;
-}
+bool CBrowserV8Handler::HasOneRef() const { return m_refCount == 1; }

@@ -13,8 +13,8 @@ class CBrowserV8Handler : public CefV8Handler {
 
   // CefV8Handler methods, called on the render thread.
   virtual bool Execute(const CefString& name, CefRefPtr<CefV8Value> object,
-    const CefV8ValueList& arguments, CefRefPtr<CefV8Value>& retval,
-    CefString& exception) override;
+                       const CefV8ValueList& arguments, CefRefPtr<CefV8Value>& retval,
+                       CefString& exception) override;
 
   // CefBase methods.
   virtual void AddRef() const override;

@@ -4,28 +4,16 @@
 
 #include "renderer/browser_v8_handler.h"
 
-CRendererApp::CRendererApp()
-    : m_v8Handler(new CBrowserV8Handler())
-    , m_refCount(0)
-{
-}
+CRendererApp::CRendererApp() : m_v8Handler(new CBrowserV8Handler()), m_refCount(0) {}
 
-CRendererApp::~CRendererApp()
-{
-}
+CRendererApp::~CRendererApp() {}
 
-CefRefPtr<CefRenderProcessHandler> CRendererApp::GetRenderProcessHandler()
-{
-  return this;
-}
+CefRefPtr<CefRenderProcessHandler> CRendererApp::GetRenderProcessHandler() { return this; }
 
-void CRendererApp::OnWebKitInitialized()
-{
-}
+void CRendererApp::OnWebKitInitialized() {}
 
 void CRendererApp::OnContextCreated(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
-  CefRefPtr<CefV8Context> context)
-{
+                                    CefRefPtr<CefV8Context> context) {
   OutputDebugStringW(L"ClientAppRenderer::OnContextCreated, create window binding\r\n");
 
   // No attributes: the page may overwrite or delete the function.
@@ -35,8 +23,8 @@ void CRendererApp::OnContextCreated(CefRefPtr<CefBrowser> browser, CefRefPtr<Cef
 }
 
 bool CRendererApp::OnProcessMessageReceived(CefRefPtr<CefBrowser> browser,
-  CefProcessId source_process, CefRefPtr<CefProcessMessage> message)
-{
+                                            CefProcessId source_process,
+                                            CefRefPtr<CefProcessMessage> message) {
   const std::string name = message->GetName().ToString();
   if (name != "clientMsg")
     return false;
@@ -45,18 +33,15 @@ bool CRendererApp::OnProcessMessageReceived(CefRefPtr<CefBrowser> browser,
   if (args->GetSize() == 0)
     return true;
 
+  // The frame's own address stands for the script's.
   CefRefPtr<CefFrame> frame = browser->GetMainFrame();
   frame->ExecuteJavaScript(args->GetString(0), frame->GetURL(), 0);
   return true;
 }
 
-void CRendererApp::AddRef() const
-{
-  InterlockedIncrement(&m_refCount);
-}
+void CRendererApp::AddRef() const { InterlockedIncrement(&m_refCount); }
 
-bool CRendererApp::Release() const
-{
+bool CRendererApp::Release() const {
   if (InterlockedDecrement(&m_refCount) == 0) {
     delete this;
     return true;
@@ -64,7 +49,4 @@ bool CRendererApp::Release() const
   return false;
 }
 
-bool CRendererApp::HasOneRef() const
-{
-  return m_refCount == 1;
-}
+bool CRendererApp::HasOneRef() const { return m_refCount == 1; }

@@ -18,9 +18,10 @@ class CRendererApp : public CefApp, public CefRenderProcessHandler {
   // CefRenderProcessHandler methods, called on the render thread.
   virtual void OnWebKitInitialized() override;
   virtual void OnContextCreated(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
-    CefRefPtr<CefV8Context> context) override;
+                                CefRefPtr<CefV8Context> context) override;
   virtual bool OnProcessMessageReceived(CefRefPtr<CefBrowser> browser,
-    CefProcessId source_process, CefRefPtr<CefProcessMessage> message) override;
+                                        CefProcessId source_process,
+                                        CefRefPtr<CefProcessMessage> message) override;
 
   // CefBase methods.
   virtual void AddRef() const override;

@@ -1,4 +1,4 @@
-#include "renderer/browser_v8_handler.h"
+#include "renderer/renderer_app.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,6 @@
 
 #include "cef/testing/renderer.h"
 #include "message_args.h"
-#include "renderer/renderer_app.h"
 
 namespace {
 
@@ -177,16 +176,6 @@ TEST_F(PageFunctionTest, ThousandsOfArgumentsAreSentAndTooManyThrowBeforeReachin
   EXPECT_EQ(nullptr, result.value.get());
   EXPECT_EQ("RangeError: Maximum call stack size exceeded", result.exception);
   EXPECT_EQ(1u, session_.MessagesToBrowserCount());
-}
-
-TEST(BrowserV8HandlerRefCountTest, CountsItsOwnReferencesAndFreesOnTheLast) {
-  CBrowserV8Handler* handler = new CBrowserV8Handler;
-  handler->AddRef();
-  EXPECT_TRUE(handler->HasOneRef());
-  handler->AddRef();
-  EXPECT_FALSE(handler->HasOneRef());
-  EXPECT_FALSE(handler->Release());
-  EXPECT_TRUE(handler->Release());
 }
 
 }  // namespace

@@ -119,16 +119,6 @@ TEST(V8ValueTest, PropertyAttributesGovernPageAssignmentEnumerationAndDeletion) 
   EXPECT_EQ(nullptr, object->GetValue("plain").get());
 }
 
-TEST(V8ValueTest, PrimitivesHaveNoProperties) {
-  CefRefPtr<CefV8Value> text = CefV8Value::CreateString("x");
-  EXPECT_FALSE(text->SetValue("a", CefV8Value::CreateNull(), V8_PROPERTY_ATTRIBUTE_NONE));
-  EXPECT_FALSE(text->HasValue("a"));
-  EXPECT_EQ(nullptr, text->GetValue("a").get());
-  std::vector<CefString> keys;
-  EXPECT_FALSE(text->GetKeys(keys));
-  EXPECT_FALSE(CefV8Value::CreateObject()->SetValue("a", nullptr, V8_PROPERTY_ATTRIBUTE_NONE));
-}
-
 TEST(V8ValueTest, SameMeansOneObjectOrEqualPrimitives) {
   CefRefPtr<CefV8Value> object = CefV8Value::CreateObject();
   EXPECT_TRUE(object->IsSame(object));
@@ -137,17 +127,6 @@ TEST(V8ValueTest, SameMeansOneObjectOrEqualPrimitives) {
   EXPECT_FALSE(CefV8Value::CreateString("a")->IsSame(CefV8Value::CreateString("b")));
   EXPECT_FALSE(CefV8Value::CreateInt(1)->IsSame(CefV8Value::CreateBool(true)));
   EXPECT_FALSE(CefV8Value::CreateNull()->IsSame(nullptr));
-}
-
-TEST(V8ValueTest, FunctionsNeedAHandlerAndKeepTheirName) {
-  EXPECT_EQ(nullptr, CefV8Value::CreateFunction("f", nullptr).get());
-  CefRefPtr<CefV8Handler> handler = new CountingHandler;
-  CefRefPtr<CefV8Value> function = CefV8Value::CreateFunction("JsCallWindowsClient", handler);
-  EXPECT_TRUE(function->IsFunction());
-  EXPECT_TRUE(function->IsObject());
-  EXPECT_EQ("JsCallWindowsClient", function->GetFunctionName().ToString());
-  EXPECT_EQ(handler.get(), function->GetFunctionHandler().get());
-  EXPECT_EQ("", CefV8Value::CreateObject()->GetFunctionName().ToString());
 }
 
 TEST(V8ValueTest, ExecuteFunctionOutsideAnyContextGivesNothing) {
