@@ -33,5 +33,7 @@ typedef NOTIFYICONDATAW NOTIFYICONDATA;
 HINSTANCE WINAPI ShellExecuteW(HWND window, LPCWSTR operation, LPCWSTR file, LPCWSTR parameters,
                                LPCWSTR directory, INT show_command);
 BOOL WINAPI Shell_NotifyIconW(DWORD message, PNOTIFYICONDATAW data);
+// One block holding the argument pointers and their text; free it with LocalFree.
+LPWSTR* WINAPI CommandLineToArgvW(LPCWSTR command_line, int* count);
 #define ShellExecute ShellExecuteW
 #define Shell_NotifyIcon Shell_NotifyIconW

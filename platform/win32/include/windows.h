@@ -53,6 +53,7 @@ DECLARE_HANDLE(HMONITOR);
 typedef HINSTANCE HMODULE;
 typedef HICON HCURSOR;
 typedef HANDLE HGLOBAL;
+typedef HANDLE HLOCAL;
 
 #define WINAPI
 #define CALLBACK
@@ -513,6 +514,7 @@ LONG WINAPI InterlockedIncrement(LONG volatile* addend);
 LONG WINAPI InterlockedDecrement(LONG volatile* addend);
 LONG WINAPI InterlockedExchange(LONG volatile* target, LONG value);
 LONG WINAPI InterlockedCompareExchange(LONG volatile* destination, LONG exchange, LONG comparand);
+HLOCAL WINAPI LocalFree(HLOCAL memory);
 void WINAPI OutputDebugStringW(LPCWSTR text);
 void WINAPI OutputDebugStringA(LPCSTR text);
 int WINAPI lstrcmpiW(LPCWSTR a, LPCWSTR b);

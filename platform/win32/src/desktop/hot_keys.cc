@@ -11,18 +11,23 @@ BOOL WINAPI RegisterHotKey(HWND window, int id, UINT modifiers, UINT virtual_key
     return FALSE;
   }
   UINT combination = modifiers & ~MOD_NOREPEAT;
-  for (HotKey& key : model.hot_keys) {
-    if (key.hwnd == window && key.id == id) {
-      key.modifiers = combination;
-      key.virtual_key = virtual_key;
-      return TRUE;
-    }
-    if (key.modifiers == combination && key.virtual_key == virtual_key) {
+  DWORD thread_id = GetCurrentThreadId();
+  for (const HotKey& key : model.hot_keys) {
+    bool same_registration = key.hwnd == window && key.id == id &&
+                             (window || key.thread_id == thread_id);
+    if (!same_registration && key.modifiers == combination && key.virtual_key == virtual_key) {
       SetLastError(ERROR_HOTKEY_ALREADY_REGISTERED);
       return FALSE;
     }
   }
-  model.hot_keys.push_back(HotKey{window, id, combination, virtual_key});
+  for (HotKey& key : model.hot_keys) {
+    if (key.hwnd == window && key.id == id && (window || key.thread_id == thread_id)) {
+      key.modifiers = combination;
+      key.virtual_key = virtual_key;
+      return TRUE;
+    }
+  }
+  model.hot_keys.push_back(HotKey{window, thread_id, id, combination, virtual_key});
   return TRUE;
 }
 
@@ -31,7 +36,10 @@ BOOL WINAPI UnregisterHotKey(HWND window, int id) {
   std::lock_guard<std::mutex> held(model.lock);
   auto& keys = model.hot_keys;
   auto found = std::find_if(keys.begin(), keys.end(),
-                            [&](const HotKey& key) { return key.hwnd == window && key.id == id; });
+                            [&](const HotKey& key) {
+                              return key.hwnd == window && key.id == id &&
+                                     (window || key.thread_id == GetCurrentThreadId());
+                            });
   if (found == keys.end()) {
     SetLastError(ERROR_HOTKEY_NOT_REGISTERED);
     return FALSE;

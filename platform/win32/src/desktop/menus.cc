@@ -76,8 +76,8 @@ BOOL WINAPI TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, H
   for (const MenuItem& item : request.items)
     if (chosen && item.id == chosen && !(item.flags & (MF_SEPARATOR | MF_GRAYED | MF_DISABLED | MF_POPUP)))
       selectable = true;
-  if (!selectable) return FALSE;
-  if (flags & TPM_RETURNCMD) return static_cast<BOOL>(chosen);
+  if (flags & TPM_RETURNCMD) return selectable ? static_cast<BOOL>(chosen) : 0;
+  if (!selectable) return TRUE;
   if (!(flags & TPM_NONOTIFY)) PostMessageW(window, WM_COMMAND, MAKEWPARAM(chosen, 0), 0);
   return TRUE;
 }

@@ -30,6 +30,12 @@ struct QueueHolder {
     for (auto& [hwnd, window] : model.windows)
       if (window->queue == queue) owned.push_back(hwnd);
     for (HWND hwnd : owned) ForgetWindowLocked(model, hwnd);
+    auto& keys = model.hot_keys;
+    keys.erase(std::remove_if(keys.begin(), keys.end(),
+                              [this](const HotKey& key) {
+                                return !key.hwnd && key.thread_id == queue->thread_id;
+                              }),
+               keys.end());
     model.queues.erase(queue->thread_id);
     // The queue itself stays allocated: a sender may still hold a pointer to it in a
     // SentMessage it has not yet looked at. It is small and threads are few.

@@ -88,6 +88,7 @@ struct Window {
 
 struct HotKey {
   HWND hwnd;
+  DWORD thread_id;  // receives WM_HOTKEY when hwnd is null
   int id;
   UINT modifiers;  // without MOD_NOREPEAT
   UINT virtual_key;

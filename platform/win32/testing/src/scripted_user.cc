@@ -55,7 +55,7 @@ bool PressHotKey(UINT modifiers, UINT virtual_key) {
   }
   LPARAM keys = MAKELPARAM(pressed.modifiers, pressed.virtual_key);
   if (pressed.hwnd) return PostMessageW(pressed.hwnd, WM_HOTKEY, pressed.id, keys);
-  return false;
+  return PostThreadMessageW(pressed.thread_id, WM_HOTKEY, pressed.id, keys);
 }
 
 bool ClickTrayIcon(HWND hwnd, UINT id, UINT mouse_message) {
