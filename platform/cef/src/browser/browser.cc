@@ -48,7 +48,7 @@ void FinishClose(CefRefPtr<Browser> browser) {
 Browser::Browser(int identifier, CefRefPtr<CefClient> client, CefRefPtr<CefRequestContext> request_context,
                  const CefWindowInfo& window_info, const CefString& requested_url)
     : identifier_(identifier),
-      request_context_(request_context),
+      request_context_(request_context ? request_context : CefRequestContext::GetGlobalContext()),
       window_info_(window_info),
       requested_url_(requested_url),
       client_(client) {
