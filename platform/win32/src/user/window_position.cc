@@ -258,13 +258,14 @@ BOOL ShowOnOwnThread(HWND hwnd, int command) {
     if (plan.activate && visible && !(style & WS_CHILD)) SetActiveWindow(hwnd);
     return visible;
   }
+  RECT target{};
+  if (state_change && plan.placement == Placement::kMaximized)
+    target = MaximizedRect(hwnd, style, parent);
   if (plan.show != visible) SendMessageW(hwnd, WM_SHOWWINDOW, plan.show, 0);
 
-  RECT target{};
   UINT flags = SWP_NOZORDER | (plan.show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
   if (!plan.activate) flags |= SWP_NOACTIVATE;
   if (state_change) {
-    if (plan.placement == Placement::kMaximized) target = MaximizedRect(hwnd, style, parent);
     {
       std::lock_guard<std::mutex> held(model.lock);
       Window* window = FindWindowLocked(model, hwnd);
