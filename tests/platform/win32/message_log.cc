@@ -32,7 +32,7 @@ std::vector<UINT> MessageLog::MessagesOf(HWND hwnd) {
 namespace {
 
 LRESULT CALLBACK LoggingProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
-  MessageLog::Instance().Add(Logged{hwnd, message, wparam, lparam});
+  MessageLog::Instance().Add(Logged{hwnd, message, wparam, lparam, GetCurrentThreadId()});
   return DefWindowProcW(hwnd, message, wparam, lparam);
 }
 

@@ -14,6 +14,7 @@ struct Logged {
   UINT message;
   WPARAM wparam;
   LPARAM lparam;
+  DWORD thread_id = 0;  // the thread the procedure ran on
 };
 
 // Records messages of windows of the "LoggedWindow" class; thread-safe.
