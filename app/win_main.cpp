@@ -4,10 +4,9 @@
 #include "include/cef_app.h"
 
 #include "app/app_config.h"
-#include "app/browser_app.h"
+#include "app/process_app.h"
 #include "app/skin_resource.h"
 #include "products/product.h"
-#include "renderer/renderer_app.h"
 #include "windows/login_wnd.h"
 
 using namespace DuiLib;
@@ -33,13 +32,6 @@ void FillSettings(CefSettings& settings, const CDuiString& cachePath) {
   settings.ignore_certificate_errors = 1;
 }
 
-CefRefPtr<CefApp> CreateApp(CefRefPtr<CefCommandLine> commandLine) {
-  const std::string processType = commandLine->GetSwitchValue("type").ToString();
-  if (processType == "renderer")
-    return new CRendererApp();
-  return new CBrowserApp();
-}
-
 void ShowLoginWindow() {
   CLoginWnd* pLoginWnd = new CLoginWnd();
   pLoginWnd->Create(NULL, kLoginCaption, WS_POPUP, 0, 0, 0, 1622, 901, NULL);
@@ -59,7 +51,7 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine
     return 1;
   commandLine->InitFromString(::GetCommandLineW());
 
-  CefRefPtr<CefApp> app = CreateApp(commandLine);
+  CefRefPtr<CefApp> app = CreateProcessApp(commandLine);
   const int exitCode = CefExecuteProcess(mainArgs, app, NULL);
   if (exitCode >= 0)
     return exitCode;
