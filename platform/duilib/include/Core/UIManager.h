@@ -52,7 +52,7 @@ class CPaintManagerUI {
   void NeedUpdate();
   void Invalidate();
   void Invalidate(RECT& rcItem);
-  // Lays the controls out now if anything asked for it (painting does the same).
+  // Lays the controls out now if anything asked for it; painting and hit-testing do the same.
   void UpdateLayout();
 
   SIZE GetInitSize();

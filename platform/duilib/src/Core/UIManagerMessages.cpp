@@ -151,6 +151,7 @@ void CPaintManagerUI::ReleaseEventControls() {
 
 void CPaintManagerUI::OnMouseMove(POINT pt) {
   m_ptLastMousePos = pt;
+  UpdateLayout();
   CControlUI* pNewHover = FindControl(pt);
   if (pNewHover != NULL && pNewHover->GetManager() != this) return;
   if (pNewHover != m_pEventHover && m_pEventHover != NULL) {
@@ -176,6 +177,7 @@ void CPaintManagerUI::OnMouseLeave() {
 void CPaintManagerUI::OnButtonDown(POINT pt, int type) {
   ::SetFocus(m_hWndPaint);
   m_ptLastMousePos = pt;
+  UpdateLayout();
   CControlUI* pControl = FindControl(pt);
   if (pControl == NULL || pControl->GetManager() != this) return;
   if ((pControl->GetControlFlags() & UIFLAG_TABSTOP) != 0) SetFocus(pControl);

@@ -4,7 +4,7 @@
 
 namespace DuiLib {
 
-DUI_BEGIN_MESSAGE_MAP(WindowImplBase)
+DUI_BASE_BEGIN_MESSAGE_MAP(WindowImplBase)
 DUI_ON_MSGTYPE(DUI_MSGTYPE_CLICK, WindowImplBase::OnClick)
 DUI_END_MESSAGE_MAP()
 
@@ -124,6 +124,7 @@ LRESULT WindowImplBase::OnNcHitTest(UINT uMsg, WPARAM wParam, LPARAM lParam, BOO
   }
 
   const RECT& rcCaption = m_PaintManager.GetCaptionRect();
+  m_PaintManager.UpdateLayout();
   if (pt.x >= rcClient.left + rcCaption.left && pt.x < rcClient.right - rcCaption.right &&
       pt.y >= rcCaption.top && pt.y < rcCaption.bottom) {
     CControlUI* pControl = m_PaintManager.FindControl(pt);
