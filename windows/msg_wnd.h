@@ -22,9 +22,10 @@ class CMsgWnd : public DuiLib::WindowImplBase {
 
   DUI_DECLARE_MESSAGE_MAP()
 
- private:
+ protected:
   ~CMsgWnd();
 
+ private:
   void SetLabelText(LPCTSTR name, const DuiLib::CDuiString& text);
 
   // Null when the skin lacks the button ("msg.xml" has only the close button).
