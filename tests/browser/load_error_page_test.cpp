@@ -5,8 +5,8 @@
 TEST(LoadErrorPage, NamesTheAddressTheErrorAndTheSignedCode) {
   EXPECT_EQ(
       "<html><body><h2>Failed to load URL http://www.vantellis.example/micro/ with error "
-      "net::ERR_CONNECTION_REFUSED (-105).</h2></body></html>",
-      BuildLoadErrorPage("http://www.vantellis.example/micro/", "net::ERR_CONNECTION_REFUSED",
+      "net::ERR_NAME_NOT_RESOLVED (-105).</h2></body></html>",
+      BuildLoadErrorPage("http://www.vantellis.example/micro/", "net::ERR_NAME_NOT_RESOLVED",
                          -105));
   EXPECT_EQ("<html><body><h2>Failed to load URL  with error  (0).</h2></body></html>",
             BuildLoadErrorPage("", "", 0));
