@@ -255,4 +255,26 @@ TEST_F(MainWindowTest, BossKeyStateOutlivesTheGameWindow) {
   EXPECT_TRUE(g_bMainWndVisible);
 }
 
+// No product's skin carries the link buttons; a skin that does gets them opened through the
+// same web-address gate as popups.
+TEST_F(MainWindowTest, PayButtonOpensThePayLinkOnlyWhileItIsAWebAddress) {
+  AppConfig* config = AppConfig::GetInstance();
+  const DuiLib::CDuiString before = config->GetPayLink();
+  duilib::testing::WithPaintManager(m_main, [](DuiLib::CPaintManagerUI& manager) {
+    DuiLib::CButtonUI* button = new DuiLib::CButtonUI();
+    button->SetName(L"PayBtn");
+    button->SetFixedWidth(40);
+    static_cast<DuiLib::CContainerUI*>(manager.FindControl(L"header"))->Add(button);
+  });
+
+  ClickControl(m_main, L"PayBtn");
+  config->SetPayLink(L"file:///C:/Windows/System32/cmd.exe");
+  ClickControl(m_main, L"PayBtn");
+  config->SetPayLink(before.GetData());
+
+  const auto opens = win32::testing::ShellOpens();
+  ASSERT_EQ(opens.size(), 1u);
+  EXPECT_EQ(opens[0].file, kDefaultPayLink);
+}
+
 }  // namespace
