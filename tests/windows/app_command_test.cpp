@@ -2,43 +2,31 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
-typedef std::vector<std::wstring> Arguments;
-
-TEST(ParseAppCommand, SplitsCommandFromItsArgumentsInOrder) {
-  AppCommand command;
-  ASSERT_TRUE(ParseAppCommand(L"app:c||x||y", &command));
-  EXPECT_EQ(command.name, L"c");
-  EXPECT_EQ(command.arguments, (Arguments{L"x", L"y"}));
-
-  ASSERT_TRUE(ParseAppCommand(L"app:c|x", &command));
-  EXPECT_EQ(command.name, L"c");
-  EXPECT_EQ(command.arguments, (Arguments{L"x"}));
-}
-
-TEST(ParseAppCommand, BlankPieceDropsTheArgumentsAfterIt) {
-  AppCommand command;
-  ASSERT_TRUE(ParseAppCommand(L"app:c||   ||x", &command));
-  EXPECT_EQ(command.name, L"c");
-  EXPECT_TRUE(command.arguments.empty());
-}
-
-TEST(ParseAppCommand, RefusesAddressesWithoutACommand) {
-  AppCommand command;
-  for (const wchar_t* url : {L"app:", L"app:||", L"app:|||", L"app:  ||c", L"app"}) {
-    EXPECT_FALSE(ParseAppCommand(url, &command)) << url;
-  }
-}
-
-TEST(ParseAppCommand, MatchesOnlyTheLowerCasePrefixAtTheStart) {
-  AppCommand command;
-  for (const wchar_t* url : {L"APP:c", L"App:c", L" app:c", L"http://x.example/app:c",
-                             L"application:c", L""}) {
-    EXPECT_FALSE(ParseAppCommand(url, &command)) << url;
+TEST(ParseAppCommand, ReadsCommandAndArgumentsOnlyFromLowerCaseAppAddresses) {
+  const struct {
+    const wchar_t* url;
+    bool parsed;
+    const wchar_t* name;
+    std::vector<std::wstring> arguments;
+  } cases[] = {
+      {L"app:c||x||y", true, L"c", {L"x", L"y"}},
+      {L"app:c|x", true, L"c", {L"x"}},
+      {L"app:c||   ||x", true, L"c", {}},
+      {L"app:", false, L"", {}},
+      {L"app:|||", false, L"", {}},
+      {L"app:  ||c", false, L"", {}},
+      {L"APP:c", false, L"", {}},
+      {L" app:c", false, L"", {}},
+      {L"http://x.example/app:c", false, L"", {}},
+  };
+  for (const auto& c : cases) {
+    AppCommand command;
+    ASSERT_EQ(ParseAppCommand(c.url, &command), c.parsed) << c.url;
+    if (!c.parsed) continue;
+    EXPECT_EQ(command.name, c.name) << c.url;
+    EXPECT_EQ(command.arguments, c.arguments) << c.url;
   }
 }
 

