@@ -2,10 +2,10 @@
 
 #include "app/app_config.h"
 #include "browser/browser_wnd.h"
-#include "browser/cef_browser_ui.h"
 #include "browser/wnd_ui.h"
 #include "products/product.h"
 
+#include "browser_controls.h"
 #include "main_wnd.h"
 #include "shell_link.h"
 #include "window_messages.h"
@@ -23,10 +23,6 @@ CLoginWnd::~CLoginWnd() {}
 LPCTSTR CLoginWnd::GetWindowClassName() const { return _T("Quellix_LoginWnd"); }
 
 CDuiString CLoginWnd::GetSkinFile() { return _T("login.xml"); }
-
-LRESULT CLoginWnd::HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) {
-  return WindowImplBase::HandleMessage(uMsg, wParam, lParam);
-}
 
 void CLoginWnd::OnFinalMessage(HWND hWnd) {
   WindowImplBase::OnFinalMessage(hWnd);
@@ -46,13 +42,11 @@ void CLoginWnd::InitWindow() {
   m_pBrowserWnd->Create(m_hWnd, kProductName, WS_POPUP, WS_EX_TOOLWINDOW, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, NULL);
 
-  m_pBrowserHost = static_cast<CWndUI*>(m_PaintManager.FindControl(_T("browserwnd")));
+  m_pBrowserHost = dynamic_cast<CWndUI*>(m_PaintManager.FindControl(_T("browserwnd")));
 }
 
 CControlUI* CLoginWnd::CreateControl(LPCTSTR pstrClass) {
-  if (::lstrcmpiW(pstrClass, _T("CefBrowser")) == 0) return new CCefBrowserUI();
-  if (::lstrcmpiW(pstrClass, _T("Wnd")) == 0) return new CWndUI();
-  return NULL;
+  return CreateBrowserControl(pstrClass);
 }
 
 void CLoginWnd::OnClick(TNotifyUI& msg) {

@@ -16,7 +16,6 @@ class CLoginWnd : public DuiLib::WindowImplBase, public ICefBrowserHandler {
   CLoginWnd();
 
   LPCTSTR GetWindowClassName() const override;
-  LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
   void OnFinalMessage(HWND hWnd) override;
   void InitWindow() override;
   void OnClick(DuiLib::TNotifyUI& msg) override;

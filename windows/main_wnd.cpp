@@ -2,10 +2,10 @@
 
 #include "app/app_config.h"
 #include "browser/browser_wnd.h"
-#include "browser/cef_browser_ui.h"
 #include "browser/wnd_ui.h"
 #include "products/product.h"
 
+#include "browser_controls.h"
 #include "shell_link.h"
 #include "window_messages.h"
 
@@ -41,14 +41,12 @@ void CMainWnd::InitWindow() {
   m_pBrowserWnd->Create(m_hWnd, kProductName, WS_POPUP | WS_VISIBLE, WS_EX_TOOLWINDOW,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, NULL);
 
-  m_pBrowserHost = static_cast<CWndUI*>(m_PaintManager.FindControl(_T("browserwnd")));
+  m_pBrowserHost = dynamic_cast<CWndUI*>(m_PaintManager.FindControl(_T("browserwnd")));
   if (m_pBrowserHost) m_pBrowserHost->Attach(m_pBrowserWnd->GetHWND());
 }
 
 CControlUI* CMainWnd::CreateControl(LPCTSTR pstrClass) {
-  if (::lstrcmpiW(pstrClass, _T("CefBrowser")) == 0) return new CCefBrowserUI();
-  if (::lstrcmpiW(pstrClass, _T("Wnd")) == 0) return new CWndUI();
-  return NULL;
+  return CreateBrowserControl(pstrClass);
 }
 
 void CMainWnd::OnClick(TNotifyUI& msg) {
@@ -78,10 +76,9 @@ void CMainWnd::OnClick(TNotifyUI& msg) {
   }
 }
 
-void CMainWnd::OnReturn(TNotifyUI& msg) {
-  CDuiString name = msg.pSender->GetName();
-  name.MakeLower();
-}
+// Return on a control of the game window does nothing; the map entry keeps it from the
+// library's default handling.
+void CMainWnd::OnReturn(TNotifyUI& msg) {}
 
 void CMainWnd::OpenLinkOrOverride(const CDuiString& link) {
   const CDuiString overrideLink = AppConfig::GetInstance()->GetOverrideLink();
