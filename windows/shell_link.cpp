@@ -19,7 +19,9 @@ bool StartsWithNoCase(const std::wstring& text, const wchar_t* prefix) {
 bool HasHost(const std::wstring& authority) {
   const size_t at = authority.rfind(L'@');
   std::wstring host = at == std::wstring::npos ? authority : authority.substr(at + 1);
-  if (!host.empty() && host[0] == L'[') return host.size() > 2 && host.find(L']') != std::wstring::npos;
+  if (!host.empty() && host[0] == L'[') {
+    return host.size() > 2 && host.find(L']') != std::wstring::npos;
+  }
   host = host.substr(0, host.find(L':'));
   return !host.empty();
 }

@@ -14,10 +14,12 @@ const std::string kSkinDir = QUELLIX_SOURCE_DIR "/skin/vantellis/";
 
 TEST(SkinArtwork, NamedImagesExistWithTheirSizesAndHoldTheirSourceRectangles) {
   const std::map<std::string, std::pair<int, int>> sizes = {
-      {"imgs/main1.png", {1164, 717}}, {"imgs/bg.png", {70, 35}},      {"imgs/btn.png", {45, 63}},
-      {"imgs/closebtn.png", {33, 81}}, {"imgs/hidebtn.png", {28, 81}}, {"imgs/logo.png", {16, 16}},
-      {"imgs/maxbtn.png", {28, 81}},   {"imgs/minbtn.png", {29, 81}},  {"imgs/restorebtn.png", {28, 81}},
-      {"imgs/6_n.png", {30, 30}},      {"imgs/6_d.png", {30, 30}},     {"imgs/7_n.png", {30, 30}},
+      {"imgs/main1.png", {1164, 717}},   {"imgs/bg.png", {70, 35}},
+      {"imgs/btn.png", {45, 63}},        {"imgs/closebtn.png", {33, 81}},
+      {"imgs/hidebtn.png", {28, 81}},    {"imgs/logo.png", {16, 16}},
+      {"imgs/maxbtn.png", {28, 81}},     {"imgs/minbtn.png", {29, 81}},
+      {"imgs/restorebtn.png", {28, 81}}, {"imgs/6_n.png", {30, 30}},
+      {"imgs/6_d.png", {30, 30}},        {"imgs/7_n.png", {30, 30}},
       {"imgs/7_d.png", {30, 30}}};
   const std::regex file("file='([^']*)'"), source("source='(\\d+),(\\d+),(\\d+),(\\d+)'");
   size_t named = 0;
