@@ -38,6 +38,18 @@ void AppendAndFlag(std::vector<int>* order, int value, std::atomic<bool>* done) 
 void Flag(std::atomic<bool>* flag) { *flag = true; }
 void Nothing() {}
 
+// Runs a nested message loop, as a message box would, until a later task ends it.
+void RunNestedLoop(std::atomic<bool>* inner_ran) {
+  MSG msg;
+  while (GetMessageW(&msg, NULL, 0, 0) > 0)
+    DispatchMessageW(&msg);
+  EXPECT_TRUE(*inner_ran);
+}
+void EndNestedLoop(std::atomic<bool>* inner_ran) {
+  *inner_ran = true;
+  PostQuitMessage(0);
+}
+
 class UiThread : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(CefInitialize(CefMainArgs(NULL), CefSettings(), NULL, NULL)); }
@@ -86,6 +98,17 @@ TEST_F(UiThread, QueuedTasksStillRunAtShutdownAndLaterPostsAreRefused) {
   EXPECT_TRUE(deleted_on_ui);
   EXPECT_FALSE(CefPostTask(TID_UI, base::Bind(&Nothing)));
   EXPECT_FALSE(CefCurrentlyOn(TID_UI));
+}
+
+TEST_F(UiThread, TasksAlsoRunInsideNestedMessageLoops) {
+  std::atomic<bool> inner_ran{false};
+  std::vector<int> order;
+  CefPostTask(TID_UI, base::Bind(&RunNestedLoop, &inner_ran));
+  CefPostTask(TID_UI, base::Bind(&EndNestedLoop, &inner_ran));
+  CefPostTask(TID_UI, base::Bind(&Append, &order, 1));
+  EXPECT_TRUE(cef::testing::WaitForUiIdle());
+  EXPECT_TRUE(inner_ran);
+  EXPECT_EQ(order, std::vector<int>{1});
 }
 
 TEST_F(UiThread, OnlyTheUiThreadIsServed) {

@@ -13,8 +13,10 @@ CefRefPtr<Browser> CreateOnUiThread(const CefWindowInfo& window_info, CefRefPtr<
                                     const CefString& url, CefRefPtr<CefRequestContext> request_context) {
   CefRefPtr<Browser> browser =
       new Browser(BrowserRegistry::Get().NextIdentifier(), client, request_context, window_info, url);
-  if (!window_info.windowless_rendering_enabled && !CreateBrowserWindow(window_info, browser))
+  if (!window_info.windowless_rendering_enabled && !CreateBrowserWindow(window_info, browser)) {
+    browser->ReleaseAfterClose();
     return NULL;
+  }
   BrowserRegistry::Get().Add(browser);
   CefRefPtr<CefLifeSpanHandler> handler = client ? client->GetLifeSpanHandler() : NULL;
   if (handler)

@@ -141,22 +141,30 @@ void MessageLoopThread::Run() {
   DestroyWindow(window);
 }
 
-// Runs the tasks that are due now; tasks they post wait for the next wake.
+// Runs the tasks that are due now, taking them one at a time so that a
+// nested message loop inside one of them runs the others. Tasks posted
+// meanwhile wait for the next wake.
 void MessageLoopThread::RunReadyTasks() {
-  std::deque<CefRefPtr<CefTask>> batch;
+  size_t due;
   {
     std::lock_guard<std::mutex> held(lock_);
     wake_pending_ = false;
-    batch.swap(ready_);
     const Clock::time_point now = Clock::now();
     while (!delayed_.empty() && delayed_.begin()->first <= now) {
-      batch.push_back(delayed_.begin()->second);
+      ready_.push_back(delayed_.begin()->second);
       delayed_.erase(delayed_.begin());
     }
+    due = ready_.size();
   }
-  while (!batch.empty()) {
-    CefRefPtr<CefTask> task = batch.front();
-    batch.pop_front();
+  for (; due > 0; --due) {
+    CefRefPtr<CefTask> task;
+    {
+      std::lock_guard<std::mutex> held(lock_);
+      if (ready_.empty())
+        break;
+      task = ready_.front();
+      ready_.pop_front();
+    }
     task->Execute();
   }
   ScheduleTimer();
