@@ -128,18 +128,25 @@ TEST_F(RendererSessionTest, AMainFrameNavigationRemovesTheInlineFrames) {
   ASSERT_TRUE(session_.LoadInlineFrame(browser, "ad", "http://ad.example/"));
 
   CefRefPtr<CefBrowser> renderer_browser = session_.GetBrowser(browser);
+  CefRefPtr<CefFrame> ad;
   session_.RunOnRenderThread([&] {
-    CefRefPtr<CefFrame> ad = renderer_browser->GetFrame("ad");
+    ad = renderer_browser->GetFrame("ad");
     ASSERT_TRUE(ad);
     EXPECT_EQ(2u, renderer_browser->GetFrameCount());
     EXPECT_TRUE(ad->GetParent()->IsMain());
     EXPECT_TRUE(renderer_browser->GetFrame(ad->GetIdentifier())->GetBrowser()->IsSame(
         renderer_browser));
 
+    // A load asked for through the frame starts once the caller is done.
     renderer_browser->GetMainFrame()->LoadURL("http://b.example/");
-    EXPECT_FALSE(ad->IsValid());
+    EXPECT_TRUE(ad->IsValid());
+    EXPECT_EQ("http://a.example/", renderer_browser->GetMainFrame()->GetURL().ToString());
+  });
+  session_.RunOnRenderThread([&] {
+    EXPECT_EQ("http://b.example/", renderer_browser->GetMainFrame()->GetURL().ToString());
     EXPECT_EQ(1u, renderer_browser->GetFrameCount());
     EXPECT_EQ(nullptr, renderer_browser->GetFrame("ad").get());
+    EXPECT_FALSE(ad->IsValid());
   });
   EXPECT_EQ(nullptr, session_.GetGlobal(browser, "ad", "anything").get());
 }
@@ -243,6 +250,9 @@ TEST_F(RendererSessionTest, FramesLoadedFromTextKnowTheirSource) {
   session_.RunOnRenderThread([&] {
     CefRefPtr<CefFrame> frame = renderer_browser->GetMainFrame();
     frame->LoadString("<p>Hello <b>there</b></p>", "http://error.example/");
+  });
+  session_.RunOnRenderThread([&] {
+    CefRefPtr<CefFrame> frame = renderer_browser->GetMainFrame();
     frame->GetSource(source.get());
     frame->GetText(text.get());
     EXPECT_EQ("http://error.example/", frame->GetURL().ToString());

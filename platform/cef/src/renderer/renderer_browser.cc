@@ -1,6 +1,8 @@
 #include "src/renderer/renderer_browser.h"
 
+#include "include/base/cef_bind.h"
 #include "include/cef_render_process_handler.h"
+#include "include/wrapper/cef_closure_task.h"
 #include "src/renderer/renderer_session.h"
 
 namespace cef_internal {
@@ -19,6 +21,15 @@ void RendererBrowser::Navigate(CefRefPtr<RendererFrame> frame, const CefString& 
   ReleaseContext(frame);
   frame->SetDocument(url, source);
   CreateContext(frame);
+}
+
+void RendererBrowser::StartNavigation(CefRefPtr<RendererFrame> frame, const CefString& url,
+                                      const CefString& source) {
+  if (session_) {
+    session_->thread().Post(
+        CefCreateClosureTask(base::Bind(&RendererBrowser::Navigate, this, frame, url, source)),
+        0);
+  }
 }
 
 CefRefPtr<RendererFrame> RendererBrowser::AddInlineFrame(const CefString& name,
@@ -54,6 +65,13 @@ void RendererBrowser::Close() {
 }
 
 void RendererBrowser::Reload() {
+  if (session_) {
+    session_->thread().Post(
+        CefCreateClosureTask(base::Bind(&RendererBrowser::ReloadDocuments, this)), 0);
+  }
+}
+
+void RendererBrowser::ReloadDocuments() {
   if (!session_ || !main_frame_->context())
     return;
   for (const CefRefPtr<RendererFrame>& frame : inline_frames_)

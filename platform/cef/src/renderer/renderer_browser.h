@@ -19,6 +19,12 @@ class RendererBrowser : public CefBrowser {
   // A new document in |frame|: the old document's contexts are released
   // (in a main frame with every inline frame) and a new context is created.
   void Navigate(CefRefPtr<RendererFrame> frame, const CefString& url, const CefString& source);
+  // Navigate as a later task: loads asked for through the frame API start
+  // after the caller returns, as the engine's own do.
+  void StartNavigation(CefRefPtr<RendererFrame> frame, const CefString& url,
+                       const CefString& source);
+  // A new context for every frame's document, the inline frames kept.
+  void ReloadDocuments();
   // A new inline frame of the main document, with its own document.
   CefRefPtr<RendererFrame> AddInlineFrame(const CefString& name, const CefString& url,
                                           const CefString& source);
@@ -35,6 +41,7 @@ class RendererBrowser : public CefBrowser {
   bool CanGoForward() override { return false; }
   void GoForward() override {}
   bool IsLoading() override { return false; }
+  // Both start later, like StartNavigation.
   void Reload() override;
   void ReloadIgnoreCache() override { Reload(); }
   void StopLoad() override {}

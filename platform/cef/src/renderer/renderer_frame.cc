@@ -56,12 +56,12 @@ void RendererFrame::LoadRequest(CefRefPtr<CefRequest> request) {
 
 void RendererFrame::LoadURL(const CefString& url) {
   if (browser_)
-    browser_->Navigate(this, url, CefString());
+    browser_->StartNavigation(this, url, CefString());
 }
 
 void RendererFrame::LoadString(const CefString& string_val, const CefString& url) {
   if (browser_)
-    browser_->Navigate(this, url, string_val);
+    browser_->StartNavigation(this, url, string_val);
 }
 
 void RendererFrame::ExecuteJavaScript(const CefString& code, const CefString& script_url,

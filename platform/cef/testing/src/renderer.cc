@@ -49,7 +49,7 @@ CefRefPtr<CefBrowser> RendererSession::GetBrowser(int browser_id) {
 void RendererSession::LoadDocument(int browser_id, const std::string& url) {
   RunOnRenderThread([&] {
     if (CefRefPtr<RendererBrowser> browser = session_->GetBrowser(browser_id))
-      browser->GetMainFrame()->LoadURL(url);
+      browser->Navigate(browser->FindFrame(kMainFrame), url, CefString());
   });
 }
 
@@ -61,7 +61,7 @@ bool RendererSession::LoadInlineFrame(int browser_id, const std::string& frame_n
     if (!browser || !browser->HasDocument() || frame_name.empty())
       return;
     if (CefRefPtr<RendererFrame> frame = browser->FindFrame(frame_name))
-      frame->LoadURL(url);
+      browser->Navigate(frame, url, CefString());
     else
       browser->AddInlineFrame(frame_name, url, CefString());
     loaded = true;
@@ -72,7 +72,7 @@ bool RendererSession::LoadInlineFrame(int browser_id, const std::string& frame_n
 void RendererSession::Reload(int browser_id) {
   RunOnRenderThread([&] {
     if (CefRefPtr<RendererBrowser> browser = session_->GetBrowser(browser_id))
-      browser->Reload();
+      browser->ReloadDocuments();
   });
 }
 
