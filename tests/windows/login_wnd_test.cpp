@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "app/app_config.h"
+#include "cef/testing/engine.h"
 #include "launcher_fixture.h"
 #include "products/product.h"
 #include "win32/testing/desktop_records.h"
@@ -60,7 +61,13 @@ TEST_F(LoginWindowTest, ClientMarkHandsOverToAMaximisedGameWindow) {
   EXPECT_EQ(activity.go_back, 1);
   EXPECT_FALSE(IsVisible(LoginWnd()));
 
+  // The game window lives on the engine's browser thread, the login window on the main one.
+  DWORD uiThread = 0;
+  ASSERT_TRUE(cef::testing::RunOnUiThread([&] { uiThread = GetCurrentThreadId(); }));
   const auto info = Describe(mainWnd);
+  EXPECT_EQ(info->thread_id, uiThread);
+  EXPECT_EQ(Describe(BrowserWndOf(mainWnd))->thread_id, uiThread);
+  EXPECT_NE(Describe(LoginWnd())->thread_id, uiThread);
   EXPECT_EQ(info->caption, kProductName);
   EXPECT_EQ(info->icon_resource_id, 101);
   EXPECT_TRUE(WaitUntil([&] { return Control(mainWnd, L"restorebtn")->visible; }));
