@@ -1,6 +1,7 @@
 // Mouse and keyboard input turned into button states and notifications.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 
 #include "UIlib.h"
@@ -134,4 +135,49 @@ TEST_F(InputTest, AsynchronousNotificationsArriveThroughTheWindowsQueue) {
     EXPECT_FALSE(recorder_->Has("notify later label"));
   });
   EXPECT_TRUE(win32::testing::WaitUntil([&] { return recorder_->Has("notify later label"); }));
+}
+
+namespace {
+
+class ReturnFilter : public IMessageFilterUI {
+ public:
+  LRESULT MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override {
+    if (uMsg == WM_KEYDOWN && wParam == VK_RETURN) {
+      ++seen;
+      bHandled = true;
+    }
+    return 0;
+  }
+  std::atomic<int> seen{0};
+};
+
+}  // namespace
+
+TEST_F(InputTest, APreMessageFilterThatTakesAKeyKeepsItFromTheWindow) {
+  ReturnFilter filter;
+  duilib::testing::WithPaintManager(thread_.hwnd(), [&](CPaintManagerUI& manager) {
+    manager.AddPreMessageFilter(&filter);
+    manager.SetFocus(manager.FindControl(L"label"));
+  });
+  ASSERT_TRUE(win32::testing::KeyPress(thread_.hwnd(), VK_RETURN));
+  EXPECT_TRUE(win32::testing::WaitUntil([&] { return filter.seen == 1; }));
+  duilib::testing::WithPaintManager(thread_.hwnd(), [&](CPaintManagerUI& manager) {
+    manager.RemovePreMessageFilter(&filter);
+  });
+  ASSERT_TRUE(win32::testing::KeyPress(thread_.hwnd(), VK_RETURN));
+  EXPECT_TRUE(win32::testing::WaitUntil([&] { return recorder_->Has("notify return label"); }));
+  // Messages come in order: the first Return had been taken by the filter.
+  EXPECT_EQ(Count("notify return label"), 1);
+  EXPECT_EQ(filter.seen, 1);
+}
+
+TEST_F(InputTest, AControlsTimerArrivesAsATimerNotification) {
+  duilib::testing::WithPaintManager(thread_.hwnd(), [](CPaintManagerUI& manager) {
+    EXPECT_TRUE(manager.SetTimer(manager.FindControl(L"label"), 5, 1));
+  });
+  EXPECT_TRUE(win32::testing::WaitUntil([&] { return recorder_->Has("notify timer label"); }));
+  duilib::testing::WithPaintManager(thread_.hwnd(), [](CPaintManagerUI& manager) {
+    EXPECT_TRUE(manager.KillTimer(manager.FindControl(L"label"), 5));
+    EXPECT_FALSE(manager.KillTimer(manager.FindControl(L"label"), 5));
+  });
 }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <map>
 #include <memory>
 #include <vector>
@@ -200,7 +201,8 @@ class CPaintManagerUI {
   RECT m_rcCaption = {0, 0, 0, 0};
   BYTE m_nOpacity = 255;
   bool m_bAlphaBackground = false;
-  bool m_bUpdateNeeded = false;
+  // Also set from other threads by controls that learn late of their content.
+  std::atomic<bool> m_bUpdateNeeded{false};
   bool m_bFirstLayout = true;
   bool m_bMouseCapture = false;
 
