@@ -54,6 +54,17 @@ TEST_F(BuilderTest, MalformedOrMissingSkinsGiveNoTree) {
   EXPECT_EQ(builder.Create(STRINGorID(static_cast<LPCTSTR>(NULL))), nullptr);
 }
 
+TEST_F(BuilderTest, AbsurdlyDeepSkinsAreCutOffInsteadOfExhaustingTheStack) {
+  std::string skin = "<Window>";
+  for (int i = 0; i < 100000; ++i) skin += "<VerticalLayout>";
+  skin += "<Button name=\"deep\"/>";
+  for (int i = 0; i < 100000; ++i) skin += "</VerticalLayout>";
+  skin += "</Window>";
+  CControlUI* root = Build(skin);
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(manager_.FindControl(_T("deep")), nullptr);
+}
+
 TEST_F(BuilderTest, UnknownElementsAreSkippedWithTheirChildrenAndUnknownAttributesIgnored) {
   CControlUI* root = Build(R"(<Window size="300,200" frobnicate="yes">
     <Image name="imgs/x.png" />

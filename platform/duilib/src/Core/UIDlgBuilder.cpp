@@ -27,6 +27,9 @@ CControlUI* CreateBuiltInControl(const std::wstring& name) {
   return NULL;
 }
 
+// Deeper skins are no real layout; their elements are skipped so building stays bounded.
+const int kMaxDepth = 200;
+
 bool IsResourceElement(const std::wstring& name) {
   return name == L"Font" || name == L"Default" || name == L"Image";
 }
@@ -118,7 +121,9 @@ void ApplyAttributes(const pugi::xml_node& node, const std::wstring& className,
 // Builds the element children of node; returns the first control made. Without a parent only
 // the first survives, as it alone can be returned.
 CControlUI* ParseChildren(const pugi::xml_node& node, CControlUI* pParent,
-                          CPaintManagerUI* pManager, IDialogBuilderCallback* pCallback) {
+                          CPaintManagerUI* pManager, IDialogBuilderCallback* pCallback,
+                          int depth) {
+  if (depth > kMaxDepth) return NULL;
   CControlUI* pReturn = NULL;
   for (const pugi::xml_node& child : node.children()) {
     if (child.type() != pugi::node_element) continue;
@@ -128,7 +133,7 @@ CControlUI* ParseChildren(const pugi::xml_node& node, CControlUI* pParent,
     if (pControl == NULL && pCallback != NULL) pControl = pCallback->CreateControl(className.c_str());
     if (pControl == NULL) continue;
 
-    ParseChildren(child, pControl, pManager, pCallback);
+    ParseChildren(child, pControl, pManager, pCallback, depth + 1);
     ApplyAttributes(child, className, pControl, pManager);
 
     if (pParent != NULL) {
@@ -160,7 +165,7 @@ CControlUI* CDialogBuilder::Create(STRINGorID xml, LPCTSTR type, IDialogBuilderC
     ApplyWindowAttributes(root, pManager);
     ApplyResourceElements(root, pManager);
   }
-  return ParseChildren(root, pParent, pManager, pCallback);
+  return ParseChildren(root, pParent, pManager, pCallback, 0);
 }
 
 }  // namespace DuiLib
