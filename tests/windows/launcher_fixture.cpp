@@ -2,7 +2,7 @@
 
 #include <stdlib.h>
 
-#include <algorithm>
+#include <filesystem>
 
 #include "cef/testing/engine.h"
 #include "win32/testing/desktop_records.h"
@@ -47,10 +47,7 @@ void LauncherTest::SetUp() {
 
 void LauncherTest::TearDown() {
   if (!m_programEnded && m_mainThread.joinable()) CloseProgram();
-  std::string command = "rm -rf '" + m_tempDir + "'";
-  if (!m_tempDir.empty()) {
-    EXPECT_EQ(system(command.c_str()), 0);
-  }
+  if (!m_tempDir.empty()) std::filesystem::remove_all(m_tempDir);
 }
 
 void LauncherTest::CloseGameWindows() {
