@@ -191,8 +191,3 @@ LRESULT CMainWnd::OnClose(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandle
   }
   return 0;
 }
-
-LRESULT CMainWnd::OnDestroy(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) {
-  bHandled = FALSE;
-  return 0;
-}

@@ -17,7 +17,8 @@ extern bool g_bMainWndVisible;
 // The game window: a skinned title bar over the game page, with a settings
 // menu, a tray icon, the boss key (Alt+Q) and a question before leaving.
 // Created by the login window's hand-over on the engine's browser thread, it
-// lives there with its browser window, tray icon and hot key.
+// lives there with its browser window, tray icon and hot key. Closing it
+// returns to the login window; the program goes on.
 class CMainWnd : public DuiLib::WindowImplBase, public ICefBrowserHandler {
  public:
   CMainWnd();
@@ -28,7 +29,6 @@ class CMainWnd : public DuiLib::WindowImplBase, public ICefBrowserHandler {
   void OnClick(DuiLib::TNotifyUI& msg) override;
   DuiLib::CDuiString GetSkinFile() override;
   LRESULT OnClose(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
-  LRESULT OnDestroy(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
   LRESULT OnSize(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
   LRESULT OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
   LRESULT HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;

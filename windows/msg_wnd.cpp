@@ -49,16 +49,6 @@ void CMsgWnd::OnClick(TNotifyUI& msg) {
   }
 }
 
-LRESULT CMsgWnd::OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) {
-  bHandled = FALSE;
-  return 0;
-}
-
-LRESULT CMsgWnd::HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) {
-  bHandled = FALSE;
-  return 0;
-}
-
 void CMsgWnd::SetTitle(const CDuiString& title) { SetLabelText(_T("MessageTitle"), title); }
 
 void CMsgWnd::SetMsg(const CDuiString& text) { SetLabelText(_T("MessageText"), text); }

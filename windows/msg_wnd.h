@@ -13,8 +13,6 @@ class CMsgWnd : public DuiLib::WindowImplBase {
   void InitWindow() override;
   void OnClick(DuiLib::TNotifyUI& msg) override;
   DuiLib::CDuiString GetSkinFile() override;
-  LRESULT OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
-  LRESULT HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled) override;
 
   // Both change their label only when given text and once the skin is built.
   void SetTitle(const DuiLib::CDuiString& title);
