@@ -38,7 +38,7 @@ class WinMainTest : public ::testing::Test {
   }
 
   // Starts the browser process on a thread that serves as the program's main thread and
-  // returns its login window once it is up.
+  // returns its login window once it is shown, the entry's last step before its loop.
   HWND StartBrowserProcess(const std::wstring& commandLine) {
     win32::testing::SetCommandLine(commandLine);
     program_ = std::thread([this] {
@@ -47,7 +47,8 @@ class WinMainTest : public ::testing::Test {
     HWND login = NULL;
     win32::testing::WaitUntil([&] {
       login = win32::testing::FindWindowByClass(L"Quellix_LoginWnd");
-      return login != NULL;
+      const auto info = win32::testing::Describe(login);
+      return info && info->visible;
     });
     return login;
   }
