@@ -101,16 +101,6 @@ TEST_F(RenderImage, NineSliceKeepsCornersAndStretchesEdgesAndCentre) {
   EXPECT_EQ(canvas.Pixel(89, 69), kBlue);
 }
 
-TEST_F(RenderImage, CornerLargerThanTheSourceIsClamped) {
-  ASSERT_TRUE(Draw(RECT{0, 0, 60, 60}, L"file='imgs/frame.png' corner='50,50,50,50'"));
-  EXPECT_EQ(canvas.Pixel(5, 5), kRed);
-  EXPECT_EQ(canvas.Pixel(59, 59), kRed);
-  EXPECT_EQ(canvas.Pixel(5, 30), kGreen);
-  RECT ink = canvas.InkBounds();
-  EXPECT_EQ(ink.right, 60);
-  EXPECT_EQ(ink.bottom, 60);
-}
-
 TEST_F(RenderImage, DrawsOnlyWhereItemAndPaintRectangleMeet) {
   ASSERT_TRUE(CRenderEngine::DrawImageString(canvas.hdc(), nullptr, RECT{0, 0, 40, 40},
                                              RECT{20, 0, 100, 30}, L"imgs/quadrants.png"));
