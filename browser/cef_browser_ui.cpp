@@ -59,6 +59,9 @@ void CCefBrowserUI::SetURL(LPCTSTR pstrURL) { m_sURL = pstrURL; }
 bool CCefBrowserUI::CreateBrowser(ICefBrowserHandler* pEventHandler) {
   if (m_pManager == NULL)
     return false;
+  // A client made by an earlier call must not keep pointing here.
+  if (m_handler.get())
+    m_handler->DetachOwner();
   m_handler = new CBrowserHandler();
   if (!m_handler.get())
     return false;

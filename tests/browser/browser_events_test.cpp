@@ -15,6 +15,26 @@ namespace {
 const cef_transition_type_t kLinkRedirect =
     static_cast<cef_transition_type_t>(TT_LINK | TT_CLIENT_REDIRECT_FLAG | TT_CHAIN_END_FLAG);
 
+// A skinned window whose browser control, unlike the browser window's, may be taken out of
+// its tree while the window lives on.
+class BareBrowserWnd : public DuiLib::WindowImplBase {
+ public:
+  explicit BareBrowserWnd(ICefBrowserHandler* events) : events_(events) {}
+  LPCTSTR GetWindowClassName() const override { return L"BrowserTestBare"; }
+  DuiLib::CDuiString GetSkinFile() override { return L"browser.xml"; }
+  DuiLib::CControlUI* CreateControl(LPCTSTR pstrClass) override { return new CCefBrowserUI; }
+  void InitWindow() override {
+    static_cast<CCefBrowserUI*>(m_PaintManager.FindControl(L"cefbrowser"))->CreateBrowser(events_);
+  }
+  void OnFinalMessage(HWND hWnd) override {
+    WindowImplBase::OnFinalMessage(hWnd);
+    delete this;
+  }
+
+ private:
+  ICefBrowserHandler* events_;
+};
+
 }  // namespace
 
 class BrowserEventsTest : public BrowserFixture {};
@@ -89,51 +109,50 @@ TEST_F(BrowserEventsTest, ProcessMessagesOfAnyNameReachTheWindowWhichAnswers) {
 }
 
 TEST_F(BrowserEventsTest, AWindowThatOverridesNothingSuppressesPopupsAndHandlesNoMessage) {
-  // No receiver given: the browser window receives its own browser's events.
-  Opened opened = OpenBrowserWindow(NULL);
-  cef::testing::PopupRequest request;
-  request.target_url = "http://elsewhere.example/";
-  EXPECT_TRUE(cef::testing::RequestPopup(opened.browser, request).suppressed);
-  EXPECT_FALSE(
-      cef::testing::SendToBrowser(opened.browser, CefProcessMessage::Create("jsCallMsg")));
-  cef::testing::PageLoad load;
-  load.url = "http://www.vantellis.example/";
-  EXPECT_TRUE(cef::testing::LoadPage(opened.browser, load));
-  cef::testing::ChangeTitle(opened.browser, "title");
-  EXPECT_TRUE(win32::testing::ShellOpens().empty());
-}
-
-TEST_F(BrowserEventsTest, TheBareInterfaceSuppressesPopupsAndLeavesEverythingElse) {
+  // No receiver given: the browser window receives its own browser's events; the bare
+  // interface keeps every default.
   ICefBrowserHandler bare;
-  Opened opened = OpenBrowserWindow(&bare);
-  cef::testing::PopupRequest request;
-  request.target_url = "http://elsewhere.example/";
-  EXPECT_TRUE(cef::testing::RequestPopup(opened.browser, request).suppressed);
-  EXPECT_FALSE(cef::testing::SendToBrowser(opened.browser, CefProcessMessage::Create("x")));
-  cef::testing::PageLoad load;
-  load.url = "http://www.vantellis.example/";
-  EXPECT_TRUE(cef::testing::LoadPage(opened.browser, load));
-  main_.Run([&] { DestroyWindow(opened.hwnd); });
-  EXPECT_TRUE(cef::testing::WaitForBrowserClosed(opened.browser));
+  for (ICefBrowserHandler* receiver : {static_cast<ICefBrowserHandler*>(NULL), &bare}) {
+    Opened opened = OpenBrowserWindow(receiver);
+    cef::testing::PopupRequest request;
+    request.target_url = "http://elsewhere.example/";
+    EXPECT_TRUE(cef::testing::RequestPopup(opened.browser, request).suppressed);
+    EXPECT_FALSE(
+        cef::testing::SendToBrowser(opened.browser, CefProcessMessage::Create("jsCallMsg")));
+    cef::testing::PageLoad load;
+    load.url = "http://www.vantellis.example/";
+    EXPECT_TRUE(cef::testing::LoadPage(opened.browser, load));
+    cef::testing::ChangeTitle(opened.browser, "title");
+    main_.Run([&] { DestroyWindow(opened.hwnd); });
+    EXPECT_TRUE(cef::testing::WaitForBrowserClosed(opened.browser));
+  }
+  EXPECT_TRUE(win32::testing::ShellOpens().empty());
 }
 
 TEST_F(BrowserEventsTest, EventsAfterTheControlIsGoneGetTheDefaultsAndTheBrowserStillCloses) {
   StrictMock<MockBrowserEvents> strict;
-  Opened opened = OpenBrowserWindow(&strict);
+  HWND hwnd = NULL;
+  main_.Run([&] {
+    BareBrowserWnd* wnd = new BareBrowserWnd(&strict);
+    hwnd = wnd->Create(NULL, L"bare", WS_POPUP | WS_VISIBLE, 0);
+  });
+  top_level_.push_back(hwnd);
+  CefRefPtr<CefBrowser> browser = cef::testing::WaitForBrowserOfParent(hwnd);
+  ASSERT_TRUE(browser.get());
   // The control goes while its browser lives on.
-  ASSERT_TRUE(WithBrowserControl(opened.hwnd, [](CCefBrowserUI* control) {
+  ASSERT_TRUE(WithBrowserControl(hwnd, [](CCefBrowserUI* control) {
     static_cast<DuiLib::CContainerUI*>(control->GetParent())->Remove(control);
   }));
 
   cef::testing::PopupRequest request;
   request.target_url = "http://elsewhere.example/";
-  EXPECT_TRUE(cef::testing::RequestPopup(opened.browser, request).suppressed);
-  EXPECT_FALSE(cef::testing::SendToBrowser(opened.browser, CefProcessMessage::Create("x")));
-  cef::testing::ChangeTitle(opened.browser, "late");
+  EXPECT_TRUE(cef::testing::RequestPopup(browser, request).suppressed);
+  EXPECT_FALSE(cef::testing::SendToBrowser(browser, CefProcessMessage::Create("x")));
+  cef::testing::ChangeTitle(browser, "late");
   cef::testing::PageLoad load;
   load.url = "http://www.vantellis.example/late";
-  EXPECT_TRUE(cef::testing::LoadPage(opened.browser, load));
+  EXPECT_TRUE(cef::testing::LoadPage(browser, load));
 
-  main_.Run([&] { DestroyWindow(opened.hwnd); });
-  EXPECT_TRUE(cef::testing::WaitForBrowserClosed(opened.browser));
+  main_.Run([&] { DestroyWindow(hwnd); });
+  EXPECT_TRUE(cef::testing::WaitForBrowserClosed(browser));
 }

@@ -163,14 +163,17 @@ TEST_F(CloseBrowserTest, BeforeCreationAndAfterCloseNothingHappens) {
   Opened opened = OpenBrowserWindow(&events_);
   main_.Run([&] { opened.wnd->CloseBrowser(); });
   ASSERT_TRUE(cef::testing::WaitForBrowserClosed(opened.browser));
-  // The window forgot its control; a second close, reload or navigation does nothing.
+  // The window forgot its control; a second close, reload, navigation or page call does
+  // nothing.
   main_.Run([&] {
     opened.wnd->CloseBrowser();
     opened.wnd->Reload(true);
     opened.wnd->LoadURL(L"http://www.vantellis.example/again");
+    opened.wnd->ClientCallJs(1, "%d", 2);
     EXPECT_FALSE(opened.wnd->GetBrowser().get());
   });
   cef::testing::BrowserActivity activity = cef::testing::ActivityOf(opened.browser);
+  EXPECT_TRUE(activity.scripts.empty());
   EXPECT_EQ(0, activity.reload_ignore_cache);
   EXPECT_TRUE(activity.load_urls.empty());
   EXPECT_TRUE(activity.close_requests.empty());

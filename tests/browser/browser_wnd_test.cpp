@@ -109,11 +109,3 @@ TEST_F(BrowserWndTest, ClientCallJsRunsTheFormattedCallInTheMainFrame) {
     EXPECT_EQ(0, script.line);
   }
 }
-
-TEST_F(BrowserWndTest, ClientCallJsWithoutABrowserRunsNothing) {
-  Opened opened = OpenBrowserWindow(&events_);
-  main_.Run([&] { opened.wnd->CloseBrowser(); });
-  ASSERT_TRUE(cef::testing::WaitForBrowserClosed(opened.browser));
-  main_.Run([&] { opened.wnd->ClientCallJs(1, "%d", 2); });
-  EXPECT_TRUE(cef::testing::ActivityOf(opened.browser).scripts.empty());
-}

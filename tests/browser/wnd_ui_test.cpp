@@ -93,7 +93,7 @@ class WndUITest : public ::testing::Test {
   std::vector<HWND> windows_;
 };
 
-TEST_F(WndUITest, AttachPlacesAPopupOverTheControlInScreenCoordinatesWithoutActivatingIt) {
+TEST_F(WndUITest, AttachPlacesAPopupInScreenCoordinatesAndAChildInClientCoordinates) {
   ShowHost(SW_SHOWNORMAL);
   HWND popup = CreateHosted(WS_POPUP);
   HWND active_before = NULL;
@@ -108,10 +108,8 @@ TEST_F(WndUITest, AttachPlacesAPopupOverTheControlInScreenCoordinatesWithoutActi
   EXPECT_EQ(ScreenRectOfClient(Rect(30, 40, 300, 200)), Describe(popup).rect);
   EXPECT_TRUE(Describe(popup).visible);
   EXPECT_EQ(active_before, active_after);
-}
 
-TEST_F(WndUITest, AChildWindowIsPlacedInTheHoldersClientCoordinates) {
-  ShowHost(SW_SHOWNORMAL);
+  // A child is placed in the holder's client coordinates, without conversion.
   HWND child = CreateHosted(WS_CHILD);
   OnHost([&](CWndUI* host) { EXPECT_TRUE(host->Attach(child)); });
   EXPECT_EQ(ScreenRectOfClient(Rect(30, 40, 300, 200)), Describe(child).rect);
