@@ -224,7 +224,7 @@ bool CPaintManagerUI::AttachDialog(CControlUI* pControl) {
   m_pEventKey = m_pEventHover = m_pEventClick = NULL;
   CControlUI* pOld = m_pRoot;
   m_pRoot = pControl;
-  delete pOld;
+  if (pOld != pControl) delete pOld;
   m_bUpdateNeeded = true;
   m_bFirstLayout = true;
   Invalidate();
