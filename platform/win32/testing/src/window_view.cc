@@ -104,7 +104,8 @@ bool RunOnWindowThread(HWND hwnd, const std::function<void()>& fn) {
     if (!window) return false;
     queue = window->queue;
   }
-  return internal::RunOnQueue(queue, hwnd, [&fn]() -> LRESULT {
+  return internal::RunOnQueue(queue, hwnd, [&fn, hwnd]() -> LRESULT {
+           if (!IsWindow(hwnd)) return 0;
            fn();
            return 1;
          }) == 1;
