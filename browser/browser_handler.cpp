@@ -85,4 +85,6 @@ bool CBrowserHandler::Release() const {
   return false;
 }
 
-bool CBrowserHandler::HasOneRef() const { return m_refCount == 1; }
+bool CBrowserHandler::HasOneRef() const {
+  return InterlockedCompareExchange(&m_refCount, 0, 0) == 1;
+}

@@ -26,6 +26,7 @@ TEST_F(BrowserWndTest, IsAnOwnedToolPopupWhoseSkinHoldsTheBrowser) {
   win32::testing::WindowInfo browser_window = Describe(BrowserWindowOf(opened.browser));
   EXPECT_EQ(opened.hwnd, browser_window.parent);
   EXPECT_TRUE(browser_window.style & WS_CHILD);
+  EXPECT_EQ(L"cefbrowser", browser_window.caption);
   main_.Run([&] { EXPECT_EQ(owner, opened.wnd->GetOwnerWnd()); });
 }
 
