@@ -197,6 +197,35 @@ TEST_F(WindowMessages, MinimiseAndRestoreKeepTheMaximisedState) {
   ExpectRect(WindowRect(hwnd), 10, 20, 310, 220);
 }
 
+LRESULT CALLBACK LimitedProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_GETMINMAXINFO) {
+    auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
+    info->ptMaxPosition = POINT{100, 50};
+    info->ptMaxSize = POINT{800, 600};
+    return 0;
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+TEST_F(WindowMessages, MaximisedPlacementComesFromTheWorkAreaOrTheWindowsMinMaxInfo) {
+  win32::testing::SetScreen(SIZE{1600, 900}, RECT{0, 40, 1600, 900});  // task bar on top
+  HWND hwnd = Make(WS_POPUP);
+  ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+  ExpectRect(WindowRect(hwnd), 0, 40, 1600, 900);
+
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof(window_class);
+  window_class.lpfnWndProc = LimitedProc;
+  window_class.lpszClassName = L"Limited";
+  RegisterClassExW(&window_class);
+  HWND limited = CreateWindowExW(0, L"Limited", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 nullptr, nullptr);
+  ShowWindow(limited, SW_MAXIMIZE);
+  ExpectRect(WindowRect(limited), 100, 50, 900, 650);
+  DestroyWindow(limited);
+  UnregisterClassW(L"Limited", nullptr);
+}
+
 TEST_F(WindowMessages, ShowCommandsActivateOrNot) {
   HWND active = Make(WS_POPUP | WS_VISIBLE);
   struct Case {

@@ -63,12 +63,11 @@ RECT MaximizedRect(HWND hwnd, DWORD style, HWND parent) {
     GetClientRect(parent, &parent_client);
     return parent_client;
   }
-  RECT work = TheDesktop().WorkArea();
+  // The one monitor's origin is the screen's, so monitor-relative positions are screen ones.
   MINMAXINFO info = DefaultMinMaxInfo();
   CallProcedure(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-  return RECT{work.left + info.ptMaxPosition.x, work.top + info.ptMaxPosition.y,
-              work.left + info.ptMaxPosition.x + info.ptMaxSize.x,
-              work.top + info.ptMaxPosition.y + info.ptMaxSize.y};
+  return RECT{info.ptMaxPosition.x, info.ptMaxPosition.y, info.ptMaxPosition.x + info.ptMaxSize.x,
+              info.ptMaxPosition.y + info.ptMaxSize.y};
 }
 
 // Hides the visible owned popups of a window being minimised, or shows again those it hid.
@@ -113,7 +112,7 @@ MINMAXINFO DefaultMinMaxInfo() {
   SIZE screen = TheDesktop().ScreenSize();
   MINMAXINFO info{};
   info.ptMaxSize = POINT{Width(work), Height(work)};
-  info.ptMaxPosition = POINT{0, 0};
+  info.ptMaxPosition = POINT{work.left, work.top};
   info.ptMinTrackSize = POINT{0, 0};
   info.ptMaxTrackSize = POINT{screen.cx + 12, screen.cy + 12};
   return info;
