@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "rc/rc_error.h"
-#include "rc/resource_source.h"
 #include "rc/script_lexer.h"
 #include "rc/script_parser.h"
 #include "temp_folder.h"
@@ -225,28 +224,6 @@ TEST_F(ResourceCompilerTest, FaultsAreRefusedWithTheirPlace) {
 TEST_F(ResourceCompilerTest, IconWithImagesOutsideTheFileIsRefused) {
   folder_.Write("cut.ico", Bytes({0, 0, 1, 0, 1, 0, 16, 16, 0, 0, 1, 0, 32, 0, 100, 0, 0, 0, 22, 0, 0, 0}));
   EXPECT_NE(CompileError("1 ICON \"cut.ico\"\n").find("lies outside the file"), std::string::npos);
-}
-
-TEST(ResourceSourceTest, FilesAreAssembledInPlaceAndBuiltBytesBecomeArrays) {
-  ResourceEntry file;
-  file.type = ResourceId::Named("ZIPRES");
-  file.name = ResourceId::Named("IDR_ZIPRES");
-  file.language = 2052;
-  file.file = "/skins/a \"b\".zip";
-  file.size = 12;
-  ResourceEntry built;
-  built.type = ResourceId::Numeric(kTypeGroupIcon);
-  built.name = ResourceId::Numeric(101);
-  built.bytes = {0, 0, 1, 0};
-  built.size = 4;
-
-  const std::string source = MakeResourceSource({file, built}, "x.rc");
-  EXPECT_NE(source.find(".incbin \"/skins/a \\\"b\\\".zip\", 0, 12"), std::string::npos) << source;
-  EXPECT_NE(source.find(".error"), std::string::npos) << "a file that changed size stops the build";
-  EXPECT_NE(source.find("{L\"ZIPRES\", 0, L\"IDR_ZIPRES\", 0, 2052, quellix_resource_0, 12}"), std::string::npos)
-      << source;
-  EXPECT_NE(source.find("{nullptr, 14, nullptr, 101, 0, quellix_resource_1, 4}"), std::string::npos) << source;
-  EXPECT_NE(MakeResourceSource({}, "x.rc").find("quellix_resource_table = {nullptr, 0}"), std::string::npos);
 }
 
 }  // namespace

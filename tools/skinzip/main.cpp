@@ -7,23 +7,33 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+int Usage()
+{
+    fprintf(stderr, "usage: quellix-skinzip [--depfile file] -o out.zip skin-folder member-list\n");
+    return 2;
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     std::string output, depfile;
     std::vector<std::string> positional;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if ((arg == "-o" || arg == "--depfile") && i + 1 < argc)
-            (arg == "-o" ? output : depfile) = argv[++i];
+        if (arg == "-o" && i + 1 < argc)
+            output = argv[++i];
+        else if (arg == "--depfile" && i + 1 < argc)
+            depfile = argv[++i];
         else if (!arg.empty() && arg[0] != '-')
             positional.push_back(arg);
         else
-            positional.clear(), output.clear(), i = argc;
+            return Usage();
     }
-    if (output.empty() || positional.size() != 2) {
-        fprintf(stderr, "usage: quellix-skinzip [--depfile file] -o out.zip skin-folder member-list\n");
-        return 2;
-    }
+    if (output.empty() || positional.size() != 2)
+        return Usage();
     const std::string& skinDir = positional[0];
     const std::string& listPath = positional[1];
 
