@@ -1,5 +1,6 @@
 #include "app/app_config.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,11 @@ void AppConfig::LoadLinkOverrides() {
 }
 
 void AppConfig::ClearCache() {
+  // Without a path the pattern would be "\*", the root of the drive: never list that.
+  if (m_sCachePath.IsEmpty()) {
+    printf("Cache folder is not set; nothing cleared.\n");
+    return;
+  }
   const std::string pattern = ToAnsi(m_sCachePath.GetData()) + "\\*";
   DeleteFolderContents(pattern.c_str());
 }

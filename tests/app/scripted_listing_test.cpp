@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/app_config.h"
 #include "app/cache_clearing.h"
 
 namespace {
@@ -93,6 +94,20 @@ TEST(ScriptedListingTest, DotEntriesAreSkippedWhereverTheListingPutsThem) {
                                                  "C:\\cache\\last.dat"}));
   EXPECT_EQ(g_removedFolders, std::vector<std::string>{"C:\\cache\\sub"});
   EXPECT_TRUE(g_open.empty()) << "every listing is closed";
+}
+
+// Each test runs in its own process, so the settings start without a cache path.
+TEST(ScriptedListingTest, CacheWithoutAPathIsNeverListed) {
+  testing::internal::CaptureStdout();
+  AppConfig::GetInstance()->ClearCache();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "Cache folder is not set; nothing cleared.\n");
+  EXPECT_TRUE(g_listed.empty());
+}
+
+TEST(ScriptedListingTest, CacheIsListedUnderItsOwnPath) {
+  AppConfig::GetInstance()->SetCachePath(L"C:\\Temp\\Quellix");
+  AppConfig::GetInstance()->ClearCache();
+  EXPECT_EQ(g_listed, std::vector<std::string>{"C:\\Temp\\Quellix\\*"});
 }
 
 }  // namespace
