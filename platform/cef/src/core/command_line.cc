@@ -1,6 +1,10 @@
 #include "src/core/command_line.h"
 
-#include "src/core/command_line_split.h"
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "src/core/command_line_quote.h"
 
 namespace cef_internal {
 
@@ -42,8 +46,22 @@ void CommandLine::InitFromArgv(int argc, const char* const* argv) {
   InitFromArgs(args);
 }
 
+// Trims the line, then splits it with CommandLineToArgvW; a blank line gives
+// an empty command line.
 void CommandLine::InitFromString(const CefString& command_line) {
-  InitFromArgs(SplitCommandLine(command_line.ToString16()));
+  const std::wstring line = command_line.ToWString();
+  const wchar_t kBlanks[] = L" \t\r\n";
+  const size_t first = line.find_first_not_of(kBlanks);
+  std::vector<std::u16string> args;
+  if (first != std::wstring::npos) {
+    const std::wstring trimmed = line.substr(first, line.find_last_not_of(kBlanks) - first + 1);
+    int count = 0;
+    LPWSTR* argv = CommandLineToArgvW(trimmed.c_str(), &count);
+    for (int i = 0; argv && i < count; ++i)
+      args.push_back(CefString(argv[i]).ToString16());
+    LocalFree(argv);
+  }
+  InitFromArgs(args);
 }
 
 void CommandLine::InitFromArgs(const std::vector<std::u16string>& args) {
@@ -180,7 +198,15 @@ void CommandLine::PrependWrapper(const CefString& wrapper) {
   std::lock_guard<std::mutex> held(lock_);
   if (read_only_)
     return;
-  std::vector<std::u16string> parts = SplitCommandLine(wrapper.ToString16());
+  // Split at spaces only: a wrapper is a program and its plain switches.
+  std::vector<std::u16string> parts;
+  const std::u16string text = wrapper.ToString16();
+  for (size_t start = 0; start < text.size();) {
+    const size_t end = std::min(text.find(u' ', start), text.size());
+    if (end > start)
+      parts.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
   wrappers_.insert(wrappers_.begin(), parts.begin(), parts.end());
 }
 

@@ -3,7 +3,6 @@
 #include "include/cef_render_process_handler.h"
 #include "include/wrapper/cef_closure_task.h"
 #include "src/browser/browser_registry.h"
-#include "src/core/command_line_split.h"
 #include "src/renderer/renderer_process.h"
 
 namespace cef_internal {
