@@ -54,4 +54,35 @@ class CefRefCount {
  private:                                      \
   CefRefCount ref_count_
 
-#define IMPLEMENT_LOCKING(ClassName)
+// A critical section, recursive like the system's.
+class CefCriticalSection {
+ public:
+  CefCriticalSection() { InitializeCriticalSectionAndSpinCount(&m_sec, 2000); }
+  virtual ~CefCriticalSection() { DeleteCriticalSection(&m_sec); }
+  CefCriticalSection(const CefCriticalSection&) = delete;
+  CefCriticalSection& operator=(const CefCriticalSection&) = delete;
+
+  void Lock() { EnterCriticalSection(&m_sec); }
+  void Unlock() { LeaveCriticalSection(&m_sec); }
+
+  CRITICAL_SECTION m_sec;
+};
+
+// Gives a class Lock(), Unlock() and a scoped ClassName::AutoLock.
+#define IMPLEMENT_LOCKING(ClassName)                                \
+ public:                                                            \
+  class AutoLock {                                                  \
+   public:                                                          \
+    explicit AutoLock(ClassName* base) : base_(base) { base_->Lock(); } \
+    ~AutoLock() { base_->Unlock(); }                                \
+    AutoLock(const AutoLock&) = delete;                             \
+    AutoLock& operator=(const AutoLock&) = delete;                  \
+                                                                    \
+   private:                                                         \
+    ClassName* base_;                                               \
+  };                                                                \
+  void Lock() { critsec_.Lock(); }                                  \
+  void Unlock() { critsec_.Unlock(); }                              \
+                                                                    \
+ private:                                                           \
+  CefCriticalSection critsec_

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "include/base/cef_bind.h"
 #include "include/cef_base.h"
 
@@ -78,6 +80,30 @@ TEST(RefCounting, UnretainedBindingTakesNoReference) {
   EXPECT_TRUE(object->HasOneRef());
   closure.Run();
   EXPECT_EQ(touched, 1);
+}
+
+class Locked : public virtual CefBase {
+ public:
+  void Add(int times) {
+    for (int i = 0; i < times; ++i) {
+      AutoLock outer(this);
+      AutoLock inner(this);  // the lock is recursive, like a critical section
+      ++value;
+    }
+  }
+  int value = 0;
+
+  IMPLEMENT_REFCOUNTING(Locked);
+  IMPLEMENT_LOCKING(Locked);
+};
+
+TEST(Locking, AutoLockIsRecursiveAndExcludesOtherThreads) {
+  CefRefPtr<Locked> locked = new Locked();
+  std::thread first([&] { locked->Add(20000); });
+  std::thread second([&] { locked->Add(20000); });
+  first.join();
+  second.join();
+  EXPECT_EQ(locked->value, 40000);
 }
 
 }  // namespace
