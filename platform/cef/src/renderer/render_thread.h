@@ -30,6 +30,9 @@ class RenderThread : public TaskThread {
   // itself the task runs at once. Once stopped, does nothing.
   void Run(const std::function<void()>& task);
 
+  // Runs |task| on the render thread later; false once stopped.
+  bool PostFunction(std::function<void()> task) { return Enqueue(std::move(task), Clock::now()); }
+
   // TaskThread methods.
   bool Post(CefRefPtr<CefTask> task, int64 delay_ms) override;
   bool BelongsToCurrentThread() const override;

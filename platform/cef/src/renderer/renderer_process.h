@@ -5,8 +5,14 @@
 
 namespace cef_internal {
 
-// Runs the renderer with |app| and returns its exit code. With no browser
-// process to serve, the renderer starts, finds no browser and ends with 0.
+// The switch that names the inherited socket a renderer serves its browser
+// process over.
+extern const char kRendererChannelSwitch[];
+
+// Runs the renderer with |app| and returns its exit code. With a channel it
+// serves the browser process until released or cut off; without one it
+// starts, finds no browser and ends with 0; with an unusable one it ends
+// with kRendererConnectionLostExitCode.
 int RunRendererProcess(const CefMainArgs& args, CefRefPtr<CefApp> app);
 
 }  // namespace cef_internal

@@ -1,5 +1,7 @@
 #include "src/renderer/renderer_session.h"
 
+#include <algorithm>
+
 #include "include/cef_values.h"
 
 namespace cef_internal {
@@ -46,8 +48,13 @@ RendererSession::~RendererSession() {
   thread_->Stop();
 }
 
-CefRefPtr<RendererBrowser> RendererSession::CreateBrowser() {
-  CefRefPtr<RendererBrowser> browser = new RendererBrowser(this, next_browser_id_++);
+CefRefPtr<RendererBrowser> RendererSession::CreateBrowser(int browser_id) {
+  if (CefRefPtr<RendererBrowser> existing = GetBrowser(browser_id))
+    return existing;
+  if (browser_id <= 0)
+    browser_id = next_browser_id_;
+  next_browser_id_ = std::max(next_browser_id_, browser_id + 1);
+  CefRefPtr<RendererBrowser> browser = new RendererBrowser(this, browser_id);
   browsers_[browser->GetIdentifier()] = browser;
   if (handler_)
     handler_->OnBrowserCreated(browser.get());
@@ -79,6 +86,10 @@ bool RendererSession::DeliverMessage(int browser_id, CefProcessId source_process
 }
 
 void RendererSession::SendToBrowser(int browser_id, CefRefPtr<CefProcessMessage> message) {
+  if (sink_) {
+    sink_(browser_id, message);
+    return;
+  }
   MessageToBrowser entry;
   entry.browser_id = browser_id;
   entry.message = message;

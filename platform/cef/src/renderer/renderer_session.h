@@ -3,6 +3,7 @@
 // constructor and destructor, call it only on its render thread.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -35,7 +36,8 @@ class RendererSession {
   // NULL when the application has none.
   CefRefPtr<CefRenderProcessHandler> handler() const { return handler_; }
 
-  CefRefPtr<RendererBrowser> CreateBrowser();
+  // |browser_id| 0 takes the next free id; an id in use gives that browser.
+  CefRefPtr<RendererBrowser> CreateBrowser(int browser_id = 0);
   // Releases the browser's contexts, then OnBrowserDestroyed.
   void DestroyBrowser(int browser_id);
   CefRefPtr<RendererBrowser> GetBrowser(int browser_id) const;
@@ -44,6 +46,11 @@ class RendererSession {
   // handled it. False for an unknown browser.
   bool DeliverMessage(int browser_id, CefProcessId source_process,
                       CefRefPtr<CefProcessMessage> message);
+
+  // Where messages to the browser process go once the renderer is connected
+  // to one.
+  typedef std::function<void(int browser_id, CefRefPtr<CefProcessMessage> message)> BrowserSink;
+  void set_browser_sink(BrowserSink sink) { sink_ = std::move(sink); }
 
   void SendToBrowser(int browser_id, CefRefPtr<CefProcessMessage> message);
   // With no browser process to talk to, sent messages end here.
@@ -56,6 +63,7 @@ class RendererSession {
   std::map<int, CefRefPtr<RendererBrowser>> browsers_;
   int next_browser_id_ = 1;
   BoundedLog<MessageToBrowser> to_browser_;
+  BrowserSink sink_;
 };
 
 }  // namespace cef_internal

@@ -1,5 +1,6 @@
 #include "cef/testing/renderer.h"
 
+#include "src/renderer/page_call.h"
 #include "src/renderer/renderer_session.h"
 
 namespace cef {
@@ -81,20 +82,9 @@ PageCallResult RendererSession::CallGlobalFunction(int browser_id, const std::st
                                                    const CefV8ValueList& arguments) {
   PageCallResult result;
   RunOnRenderThread([&] {
-    CefRefPtr<V8ContextImpl> context = FindContext(*session_, browser_id, frame_name);
-    if (!context) {
-      result.exception = "Error: no document in frame '" + frame_name + "'";
-      return;
-    }
-    CefRefPtr<cef_internal::V8ValueImpl> global = context->global();
-    CefRefPtr<CefV8Value> function = global->GetValue(name);
-    if (!function || !function->IsFunction()) {
-      result.exception = "TypeError: " + name + " is not a function";
-      return;
-    }
     CefString exception;
-    result.value = static_cast<cef_internal::V8ValueImpl*>(function.get())
-                       ->Call(context.get(), global.get(), arguments, exception);
+    result.value = cef_internal::CallPageFunction(*session_, browser_id, frame_name, name,
+                                                  arguments, &exception);
     result.exception = exception.ToString();
   });
   return result;
