@@ -7,6 +7,7 @@
 #include "src/browser/navigation.h"
 #include "src/browser/renderer_channel.h"
 #include "src/core/process_message.h"
+#include "src/process/renderer_host_hooks.h"
 
 namespace cef_internal {
 
@@ -39,6 +40,7 @@ void FinishClose(CefRefPtr<Browser> browser) {
   CefRefPtr<CefLifeSpanHandler> handler = client ? client->GetLifeSpanHandler() : NULL;
   if (handler)
     handler->OnBeforeClose(browser.get());
+  NotifyRendererBrowserClosed(browser->GetIdentifier());
   browser->ReleaseAfterClose();
   BrowserRegistry::Get().Remove(browser);
 }

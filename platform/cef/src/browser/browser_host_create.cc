@@ -3,6 +3,7 @@
 #include "src/browser/browser_registry.h"
 #include "src/browser/browser_window.h"
 #include "src/browser/navigation.h"
+#include "src/process/renderer_host_hooks.h"
 
 namespace cef_internal {
 
@@ -18,6 +19,7 @@ CefRefPtr<Browser> CreateOnUiThread(const CefWindowInfo& window_info, CefRefPtr<
     return NULL;
   }
   BrowserRegistry::Get().Add(browser);
+  NotifyRendererBrowserCreated(browser->GetIdentifier());
   CefRefPtr<CefLifeSpanHandler> handler = client ? client->GetLifeSpanHandler() : NULL;
   if (handler)
     handler->OnAfterCreated(browser.get());

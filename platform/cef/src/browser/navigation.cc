@@ -5,6 +5,7 @@
 
 #include "include/wrapper/cef_closure_task.h"
 #include "src/browser/browser_registry.h"
+#include "src/process/renderer_host_hooks.h"
 
 namespace cef_internal {
 
@@ -76,6 +77,7 @@ bool RunLoad(CefRefPtr<Browser> browser, CefRefPtr<Frame> frame, const Load& loa
   }
 
   frame->Commit(load.url);
+  NotifyRendererDocument(browser->GetIdentifier(), frame->IsMain() ? CefString() : frame->GetName(), load.url);
   BrowserRegistry::Get().NotifyChanged();
   if (frame->IsMain()) {
     CommitToHistory(browser, load);
