@@ -13,7 +13,7 @@ namespace {
 class SwitchApp : public CefApp, public CefBrowserProcessHandler {
  public:
   void OnBeforeCommandLineProcessing(const CefString& process_type, CefRefPtr<CefCommandLine> command_line) override {
-    types.push_back(process_type.ToString());
+    types.push_back(process_type.ToString() + (CefCurrentlyOn(TID_UI) ? "@ui" : ""));
     if (process_type.empty())
       command_line->AppendSwitch("--disable-web-security");
   }
@@ -89,7 +89,7 @@ TEST_F(ProcessRoles, InitializeRecordsSettingsAndPreparesTheGlobalCommandLine) {
   EXPECT_EQ(CefString(&recorded.locale), "zh-CN");
   EXPECT_EQ(cef::testing::RunningApp().get(), static_cast<CefApp*>(app.get()));
 
-  EXPECT_EQ(app->types, std::vector<std::string>{""});
+  EXPECT_EQ(app->types, std::vector<std::string>{"@ui"});
   CefRefPtr<CefCommandLine> global = CefCommandLine::GetGlobalCommandLine();
   ASSERT_TRUE(global);
   EXPECT_TRUE(global->HasSwitch("disable-web-security"));

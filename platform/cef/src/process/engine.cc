@@ -3,6 +3,7 @@
 #include "include/cef_render_process_handler.h"
 #include "include/wrapper/cef_closure_task.h"
 #include "src/browser/browser_registry.h"
+#include "src/process/renderer_host_hooks.h"
 #include "src/renderer/renderer_process.h"
 
 namespace cef_internal {
@@ -76,22 +77,26 @@ bool CefInitialize(const CefMainArgs& args, const CefSettings& settings, CefRefP
     engine.settings = settings;
     if (engine.initialized || engine.fail_initialize)
       return false;
+    engine.initialized = true;  // taken: a second call fails from here on
   }
-  CefRefPtr<cef_internal::CommandLine> command_line = cef_internal::EngineCommandLine(settings);
-  if (application)
-    application->OnBeforeCommandLineProcessing(CefString(), command_line.get());
-  command_line->SetReadOnly();
-
   auto ui_thread = std::make_shared<cef_internal::MessageLoopThread>();
   ui_thread->Start();
+  cef_internal::RegisterTaskThread(TID_UI, ui_thread);
+
+  // The application sees the engine's command line on the UI thread before
+  // anything reads it; it is complete when CefInitialize returns.
+  CefRefPtr<cef_internal::CommandLine> command_line = cef_internal::EngineCommandLine(settings);
+  ui_thread->RunNow([&] {
+    if (application)
+      application->OnBeforeCommandLineProcessing(CefString(), command_line.get());
+  });
+  command_line->SetReadOnly();
   {
     std::lock_guard<std::mutex> held(engine.lock);
-    engine.initialized = true;
     engine.app = application;
     engine.global_command_line = command_line;
     engine.ui_thread = ui_thread;
   }
-  cef_internal::RegisterTaskThread(TID_UI, ui_thread);
 
   CefRefPtr<CefBrowserProcessHandler> handler = application ? application->GetBrowserProcessHandler() : NULL;
   if (handler)
@@ -104,10 +109,11 @@ void CefShutdown() {
   std::shared_ptr<cef_internal::MessageLoopThread> ui_thread;
   {
     std::lock_guard<std::mutex> held(engine.lock);
-    if (!engine.initialized || engine.ui_thread->BelongsToCurrentThread())
+    if (!engine.ui_thread || engine.ui_thread->BelongsToCurrentThread())
       return;
     ui_thread = engine.ui_thread;
   }
+  cef_internal::StopRendererHost();
   ui_thread->Stop([] { cef_internal::BrowserRegistry::Get().DestroyAll(); });
   cef_internal::RegisterTaskThread(TID_UI, nullptr);
 
