@@ -193,6 +193,18 @@ TEST_F(Kernel, DebugOutputGoesToTheSinkInOrder) {
               ElementsAre(L"bound JsCallWindowsClient", L"narrow line", L""));
 }
 
+TEST_F(Kernel, DebugOutputIsEchoedToStderrOnlyWhenAskedFor) {
+  unsetenv("QUELLIX_DEBUG_OUTPUT");
+  ::testing::internal::CaptureStderr();
+  OutputDebugStringW(L"quiet");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+  setenv("QUELLIX_DEBUG_OUTPUT", "1", 1);
+  ::testing::internal::CaptureStderr();
+  OutputDebugStringW(L"缓存\n");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "\xE7\xBC\x93\xE5\xAD\x98\n");
+  unsetenv("QUELLIX_DEBUG_OUTPUT");
+}
+
 TEST_F(Kernel, LastErrorBelongsToTheThread) {
   SetLastError(1234);
   DWORD seen_elsewhere = 1;

@@ -181,6 +181,22 @@ TEST_F(MessageQueue, PaintComesAfterPostedMessagesAndStopsOnceValidated) {
   DestroyWindow(hwnd);
 }
 
+TEST_F(MessageQueue, QuitComesBeforePaintSoAnUnpaintedWindowCannotHoldTheLoopOpen) {
+  HWND hwnd = CreateLogged(WS_POPUP | WS_VISIBLE);
+  InvalidateRect(hwnd, nullptr, FALSE);
+  PostQuitMessage(0);
+  MSG msg;
+  EXPECT_EQ(GetMessageW(&msg, nullptr, 0, 0), FALSE);
+  EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+  DestroyWindow(hwnd);
+}
+
+TEST_F(MessageQueue, AThreadsHotKeysEndWithIt) {
+  std::thread([] { EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL, 'K')); }).join();
+  EXPECT_TRUE(RegisterHotKey(nullptr, 1, MOD_CONTROL, 'K'));
+  EXPECT_TRUE(UnregisterHotKey(nullptr, 1));
+}
+
 TEST_F(MessageQueue, HiddenWindowsGetNoPaint) {
   HWND hwnd = CreateLogged(WS_POPUP);
   InvalidateRect(hwnd, nullptr, FALSE);

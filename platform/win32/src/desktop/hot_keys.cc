@@ -4,6 +4,8 @@
 using namespace win32::internal;
 
 BOOL WINAPI RegisterHotKey(HWND window, int id, UINT modifiers, UINT virtual_key) {
+  // A thread's own hot key arrives in its queue, which also ends the key with the thread.
+  if (!window) CurrentQueue();
   Model& model = TheModel();
   std::lock_guard<std::mutex> held(model.lock);
   if (window && !FindWindowLocked(model, window)) {
