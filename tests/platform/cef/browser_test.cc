@@ -112,6 +112,19 @@ TEST_F(BrowserLifecycle, BrowserWithoutAValidParentIsNotMade) {
   EXPECT_TRUE(cef::testing::Browsers().empty());
 }
 
+TEST_F(BrowserLifecycle, BrowserWithoutAClientStillLoadsAndCloses) {
+  CefWindowInfo info;
+  info.SetAsChild(parent_, RECT{0, 0, 10, 10});
+  EXPECT_TRUE(CefBrowserHost::CreateBrowser(info, NULL, "http://a.example/", CefBrowserSettings(), NULL));
+  CefRefPtr<CefBrowser> browser = cef::testing::WaitForBrowserOfParent(parent_);
+  ASSERT_TRUE(browser);
+  EXPECT_EQ(browser->GetMainFrame()->GetURL(), "http://a.example/");
+  cef::testing::OpenContextMenu(browser, true);
+  EXPECT_EQ(cef::testing::StartDownload(browser, {"http://a.example/f", "f", "", 1}), 0u);
+  browser->GetHost()->CloseBrowser(false);
+  EXPECT_TRUE(cef::testing::WaitForBrowserClosed(browser));
+}
+
 TEST(BrowserWithoutEngine, CreateBrowserFailsWhenTheEngineIsNotRunning) {
   CefWindowInfo info;
   EXPECT_FALSE(CefBrowserHost::CreateBrowser(info, NULL, "http://a.example/", CefBrowserSettings(), NULL));
