@@ -101,6 +101,11 @@ TEST_F(FileRuntime, ListingFailsForMissingFoldersAndRefusesLinkedOnes) {
   symlink(Path("real").c_str(), Path("alias").c_str());
   EXPECT_EQ(_findfirst(Path("alias\\*").c_str(), &data), -1);
   EXPECT_EQ(errno, EACCES) << "a linked folder is never listed";
+  Folder("foreign");
+  if (geteuid() == 0 && chown(Path("foreign").c_str(), 65534, 65534) == 0) {
+    EXPECT_EQ(_findfirst(Path("foreign/*").c_str(), &data), -1);
+    EXPECT_EQ(errno, EACCES) << "a folder of another user is not listed";
+  }
   EXPECT_EQ(_findnext(12345, &data), -1);
   EXPECT_EQ(_findclose(12345), -1);
   EXPECT_EQ(_findfirst(nullptr, &data), -1);
