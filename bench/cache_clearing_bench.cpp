@@ -99,6 +99,7 @@ bool IsEmpty(const std::string& root) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  setvbuf(stdout, nullptr, _IOLBF, 0);  // rounds take a while; show each as it ends
   const std::string parent = argc > 1 ? argv[1] : std::filesystem::temp_directory_path().string();
   const int rounds = argc > 2 ? std::max(1, atoi(argv[2])) : 3;
   const std::string ours = parent + "/quellix-bench-clearing";
