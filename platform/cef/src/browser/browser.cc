@@ -4,6 +4,7 @@
 
 #include "include/wrapper/cef_closure_task.h"
 #include "src/browser/browser_registry.h"
+#include "src/browser/client_handlers.h"
 #include "src/browser/navigation.h"
 #include "src/browser/renderer_channel.h"
 #include "src/core/process_message.h"
@@ -23,8 +24,7 @@ void CloseOnUiThread(CefRefPtr<Browser> browser, bool force_close) {
   if (browser->IsClosed())
     return;
   if (!force_close) {
-    CefRefPtr<CefClient> client = browser->GetClient();
-    CefRefPtr<CefLifeSpanHandler> handler = client ? client->GetLifeSpanHandler() : NULL;
+    CefRefPtr<CefLifeSpanHandler> handler = HandlerOf(browser, &CefClient::GetLifeSpanHandler);
     // True: the client destroys the window itself.
     if (handler && handler->DoClose(browser.get()))
       return;
@@ -36,9 +36,7 @@ void CloseOnUiThread(CefRefPtr<Browser> browser, bool force_close) {
 }
 
 void FinishClose(CefRefPtr<Browser> browser) {
-  CefRefPtr<CefClient> client = browser->GetClient();
-  CefRefPtr<CefLifeSpanHandler> handler = client ? client->GetLifeSpanHandler() : NULL;
-  if (handler)
+  if (CefRefPtr<CefLifeSpanHandler> handler = HandlerOf(browser, &CefClient::GetLifeSpanHandler))
     handler->OnBeforeClose(browser.get());
   NotifyRendererBrowserClosed(browser->GetIdentifier());
   browser->ReleaseAfterClose();

@@ -2,6 +2,7 @@
 #include "include/wrapper/cef_closure_task.h"
 #include "src/browser/browser_registry.h"
 #include "src/browser/browser_window.h"
+#include "src/browser/client_handlers.h"
 #include "src/browser/navigation.h"
 #include "src/process/renderer_host_hooks.h"
 
@@ -20,8 +21,7 @@ CefRefPtr<Browser> CreateOnUiThread(const CefWindowInfo& window_info, CefRefPtr<
   }
   BrowserRegistry::Get().Add(browser);
   NotifyRendererBrowserCreated(browser->GetIdentifier());
-  CefRefPtr<CefLifeSpanHandler> handler = client ? client->GetLifeSpanHandler() : NULL;
-  if (handler)
+  if (CefRefPtr<CefLifeSpanHandler> handler = HandlerOf(browser, &CefClient::GetLifeSpanHandler))
     handler->OnAfterCreated(browser.get());
   if (!url.empty() && !LoadsHeld() && !browser->IsClosed()) {
     Load load;

@@ -5,6 +5,7 @@
 
 #include "include/wrapper/cef_closure_task.h"
 #include "src/browser/browser_registry.h"
+#include "src/browser/client_handlers.h"
 #include "src/process/renderer_host_hooks.h"
 
 namespace cef_internal {
@@ -12,13 +13,6 @@ namespace cef_internal {
 namespace {
 
 std::atomic<bool> g_loads_held{false};
-
-CefRefPtr<CefLoadHandler> LoadHandlerOf(CefRefPtr<Browser> browser) {
-  CefRefPtr<CefClient> client = browser->GetClient();
-  if (!client)
-    return NULL;
-  return client->GetLoadHandler();
-}
 
 void NotifyLoadingState(CefRefPtr<Browser> browser, CefRefPtr<CefLoadHandler> handler, bool loading) {
   browser->SetLoading(loading);
@@ -58,7 +52,7 @@ void CommitToHistory(CefRefPtr<Browser> browser, const Load& load) {
 bool RunLoad(CefRefPtr<Browser> browser, CefRefPtr<Frame> frame, const Load& load) {
   if (browser->IsClosed())
     return false;
-  CefRefPtr<CefLoadHandler> handler = LoadHandlerOf(browser);
+  CefRefPtr<CefLoadHandler> handler = HandlerOf(browser, &CefClient::GetLoadHandler);
   NotifyLoadingState(browser, handler, true);
 
   // The frame shows the new URL from OnLoadStart on; a stopped load puts the old one back.
@@ -81,9 +75,7 @@ bool RunLoad(CefRefPtr<Browser> browser, CefRefPtr<Frame> frame, const Load& loa
   BrowserRegistry::Get().NotifyChanged();
   if (frame->IsMain()) {
     CommitToHistory(browser, load);
-    CefRefPtr<CefClient> client = browser->GetClient();
-    CefRefPtr<CefDisplayHandler> display = client ? client->GetDisplayHandler() : NULL;
-    if (display)
+    if (CefRefPtr<CefDisplayHandler> display = HandlerOf(browser, &CefClient::GetDisplayHandler))
       display->OnAddressChange(browser.get(), frame.get(), load.url);
   }
   if (handler)
@@ -96,7 +88,7 @@ void FailLoad(CefRefPtr<Browser> browser, CefRefPtr<Frame> frame, const CefStrin
               const CefString& error_text) {
   if (browser->IsClosed())
     return;
-  CefRefPtr<CefLoadHandler> handler = LoadHandlerOf(browser);
+  CefRefPtr<CefLoadHandler> handler = HandlerOf(browser, &CefClient::GetLoadHandler);
   NotifyLoadingState(browser, handler, true);
   if (handler)
     handler->OnLoadError(browser.get(), frame.get(), error, error_text, url);
