@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 struct ImageSize {
@@ -32,6 +33,8 @@ struct Deliverable {
   // Its skin archive, in archive order, and the size of every image in it.
   std::vector<std::string> members;
   std::vector<ImageSize> images;
+  // Members that hold the same bytes as another member: {copy, original}.
+  std::vector<std::pair<std::string, std::string>> copies;
 
   // Its program icon: the side of each image, largest first, and their bit depth.
   std::vector<int> iconSides;

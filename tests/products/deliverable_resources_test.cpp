@@ -85,7 +85,7 @@ TEST(DeliverableResourcesTest, SkinArchiveHoldsExactlyItsMembersInOrderDeflatedA
   EXPECT_EQ(names, kDeliverable.members);
 }
 
-TEST(DeliverableResourcesTest, EveryImageDecodesInItsSizeAndTheLoginPictureHasItsTwin) {
+TEST(DeliverableResourcesTest, EveryImageDecodesInItsSizeAndCopiesMatchTheirOriginals) {
   const std::vector<ZipMember> archive = SkinArchive();
   std::map<std::string, std::pair<int, int>> expected;
   for (const ImageSize& image : kDeliverable.images) expected[image.member] = {image.width, image.height};
@@ -101,10 +101,12 @@ TEST(DeliverableResourcesTest, EveryImageDecodesInItsSizeAndTheLoginPictureHasIt
   }
   EXPECT_EQ(images, expected.size());
 
-  const ZipMember* main1 = Member(archive, "imgs/main1.png");
-  const ZipMember* main = Member(archive, "imgs/main.png");
-  ASSERT_TRUE(main1 && main);
-  EXPECT_TRUE(main1->content == main->content);
+  for (const auto& [copy, original] : kDeliverable.copies) {
+    const ZipMember* a = Member(archive, copy);
+    const ZipMember* b = Member(archive, original);
+    ASSERT_TRUE(a && b) << copy;
+    EXPECT_TRUE(a->content == b->content) << copy << " differs from " << original;
+  }
   const ZipMember* config = Member(archive, "imgs/cg22.txt");
   ASSERT_TRUE(config);
   EXPECT_FALSE(config->content.empty());

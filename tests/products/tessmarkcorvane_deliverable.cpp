@@ -34,6 +34,7 @@ const Deliverable kDeliverable = {
      {"imgs/1_d.png", 174, 44}, {"imgs/1_n.png", 174, 44}, {"imgs/2_d.png", 174, 44}, {"imgs/2_n.png", 174, 44},
      {"imgs/3_d.png", 174, 44}, {"imgs/3_n.png", 174, 44}, {"imgs/4_d.png", 174, 44}, {"imgs/4_n.png", 174, 44},
      {"imgs/sep.png", 2, 14}, {"imgs/style.png", 2, 14}},
+    {{"imgs/main.png", "imgs/main1.png"}},
 
     {240},
     32,
