@@ -97,6 +97,7 @@ bool CefInitialize(const CefMainArgs& args, const CefSettings& settings, CefRefP
     engine.global_command_line = command_line;
     engine.ui_thread = ui_thread;
   }
+  cef_internal::StartRendererHost(application);
 
   CefRefPtr<CefBrowserProcessHandler> handler = application ? application->GetBrowserProcessHandler() : NULL;
   if (handler)
