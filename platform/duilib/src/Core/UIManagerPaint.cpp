@@ -7,6 +7,7 @@
 
 #include "Core/UIControl.h"
 #include "Core/UIManager.h"
+#include "win32/window_surface.h"
 
 namespace DuiLib {
 
@@ -80,6 +81,7 @@ void CPaintManagerUI::Paint() {
     }
   }
   cairo_surface_flush(m_surface.get());
+  Win32PresentWindowSurface(m_hWndPaint, m_surface.get());
   ::EndPaint(m_hWndPaint, &ps);
 }
 

@@ -1,11 +1,13 @@
-// What the window model asks of the desktop it runs on. The headless desktop is the only one
-// for now; a desktop with real windows plugs in behind the same interface.
+// What the window model asks of the desktop it runs on: the headless one, or one with real
+// windows behind the same interface.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 #include <vector>
+
+typedef struct _cairo_surface cairo_surface_t;
 
 namespace win32::internal {
 
@@ -53,8 +55,19 @@ class Desktop {
   virtual UINT_PTR ChooseMenuItem(const MenuRequest& request) = 0;
   // Returns the shell's result (above 32 on success).
   virtual HINSTANCE OpenWithShell(const ShellRequest& request) = 0;
+  // A window's place, state, text or icon changed, or it is gone. Any thread; the model's lock
+  // may be held, so the desktop must not take it here.
+  virtual void WindowChanged(HWND) {}
+  // What the window's own thread painted for its client area; called on that thread.
+  virtual void PresentSurface(HWND, cairo_surface_t*) {}
 };
 
 Desktop& TheDesktop();
+
+// The desktop with real windows, or null when it is not built or no display is reachable.
+Desktop* RealDesktop();
+
+// Executables (not test programs) get the real desktop when no backend is asked for.
+void PreferRealDesktop();
 
 }  // namespace win32::internal

@@ -7,8 +7,6 @@ HeadlessDesktop& HeadlessDesktop::Instance() {
   return *desktop;
 }
 
-Desktop& TheDesktop() { return HeadlessDesktop::Instance(); }
-
 SIZE HeadlessDesktop::ScreenSize() {
   std::lock_guard<std::mutex> held(lock_);
   return screen_;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "desktop/desktop.h"
 #include "kernel/command_line_text.h"
 #include "kernel/process_state.h"
 
@@ -32,6 +33,7 @@ std::string Narrow(const std::wstring& text) {
 
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
+  win32::internal::PreferRealDesktop();
   std::vector<std::wstring> arguments;
   for (int i = 0; i < argc; ++i) arguments.push_back(Widen(argv[i]));
   std::wstring command_line = win32::internal::QuoteCommandLine(arguments);

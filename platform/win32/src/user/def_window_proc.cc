@@ -1,4 +1,5 @@
 // The default processing of messages a window procedure passes on.
+#include "desktop/desktop.h"
 #include "user/model.h"
 #include "user/window_position.h"
 
@@ -47,6 +48,7 @@ LRESULT SetIcon(HWND hwnd, WPARAM which, HICON icon) {
   HICON& slot = which == ICON_BIG ? window->icon_big : window->icon_small;
   HICON previous = slot;
   slot = icon;
+  TheDesktop().WindowChanged(hwnd);
   return reinterpret_cast<LRESULT>(previous);
 }
 
@@ -64,6 +66,7 @@ LRESULT SetText(HWND hwnd, LPCWSTR text) {
   Window* window = FindWindowLocked(model, hwnd);
   if (!window) return FALSE;
   window->text = text ? text : L"";
+  TheDesktop().WindowChanged(hwnd);
   return TRUE;
 }
 

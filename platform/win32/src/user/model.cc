@@ -1,5 +1,7 @@
 #include "user/model.h"
 
+#include "desktop/desktop.h"
+
 #include <cwctype>
 
 namespace win32::internal {
@@ -160,6 +162,7 @@ void ForgetWindowLocked(Model& model, HWND hwnd) {
   if (model.focus == hwnd) model.focus = nullptr;
   if (model.capture == hwnd) model.capture = nullptr;
   model.windows.erase(hwnd);
+  TheDesktop().WindowChanged(hwnd);
 }
 
 bool IsVisibleLocked(Model& model, const Window* window) {

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "user/queue_wake.h"
+
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
@@ -50,7 +52,7 @@ struct ThreadQueue {
   bool quit_posted = false;
   int quit_code = 0;
   std::vector<Timer> timers;
-  std::condition_variable wake;
+  QueueWake wake;
 };
 
 struct WindowClass {

@@ -205,6 +205,7 @@ BOOL PositionWindow(HWND hwnd, HWND insert_after, int x, int y, int cx, int cy, 
   if (!client_sized) pos.flags |= SWP_NOCLIENTSIZE;
   if (!client_moved) pos.flags |= SWP_NOCLIENTMOVE;
   if (!size_changed) pos.flags |= SWP_NOSIZE;
+  TheDesktop().WindowChanged(hwnd);
   CallProcedure(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
   return TRUE;
 }
