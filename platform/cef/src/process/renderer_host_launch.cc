@@ -22,6 +22,8 @@ namespace {
 // How long a released or cut-off renderer may take to end by itself.
 const auto kGracePeriod = std::chrono::seconds(5);
 
+const char kOwnExecutable[] = "/proc/self/exe";
+
 // The first argument the system started this process with.
 std::string SystemProgram() {
   std::ifstream cmdline("/proc/self/cmdline", std::ios::binary);
@@ -40,7 +42,9 @@ std::string EntryProgram() {
 }  // namespace
 
 pid_t LaunchRendererProcess(const std::string& executable, int child_fd) {
-  const std::string program = SystemProgram().empty() ? executable : SystemProgram();
+  // Its own executable is started under the name the system started it by.
+  const std::string program =
+      executable == kOwnExecutable && !SystemProgram().empty() ? SystemProgram() : executable;
   const std::string type = "--type=renderer";
   const std::string channel =
       std::string("--") + kRendererChannelSwitch + "=" + std::to_string(child_fd);
@@ -82,7 +86,7 @@ std::string DefaultRendererExecutable() {
   const std::string program = SystemProgram();
   if (program.empty() || EntryProgram() != program)
     return std::string();
-  return "/proc/self/exe";
+  return kOwnExecutable;
 }
 
 }  // namespace cef_internal
