@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "UIRenderCairo.h"
-#include "UIRenderImageSpec.h"
+#include "UIRenderImageDescription.h"
 
 namespace DuiLib {
 namespace {

@@ -1,4 +1,4 @@
-#include "UIRenderImageSpec.h"
+#include "UIRenderImageDescription.h"
 
 #include <algorithm>
 #include <cwchar>
