@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <future>
 #include <vector>
 
 #include "cef/testing/engine.h"
@@ -37,6 +38,7 @@ void AppendAndFlag(std::vector<int>* order, int value, std::atomic<bool>* done) 
 }
 void Flag(std::atomic<bool>* flag) { *flag = true; }
 void Nothing() {}
+void WaitAt(std::promise<void>* gate) { gate->get_future().wait(); }
 
 // Runs a nested message loop, as a message box would, until a later task ends it.
 void RunNestedLoop(std::atomic<bool>* inner_ran) {
@@ -61,11 +63,15 @@ TEST_F(UiThread, TasksRunThereInPostingOrder) {
   std::atomic<int> deleted{0};
   std::atomic<bool> deleted_on_ui{false};
   std::vector<int> order;
+  std::promise<void> gate;
+  // The UI thread waits at the gate until the test has dropped its own reference.
+  CefPostTask(TID_UI, base::Bind(&WaitAt, &gate));
   {
     CefRefPtr<Tracked> tracked = new Tracked(&deleted, &deleted_on_ui);
     for (int i = 0; i < 5; ++i)
       EXPECT_TRUE(CefPostTask(TID_UI, base::Bind(&Tracked::Run, tracked.get(), &order, i)));
   }
+  gate.set_value();
   EXPECT_TRUE(cef::testing::WaitForUiIdle());
   EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4}));
   EXPECT_EQ(deleted, 1);
@@ -87,11 +93,14 @@ TEST_F(UiThread, QueuedTasksStillRunAtShutdownAndLaterPostsAreRefused) {
   std::atomic<int> deleted{0};
   std::atomic<bool> deleted_on_ui{false};
   std::vector<int> order;
+  std::promise<void> gate;
+  CefPostTask(TID_UI, base::Bind(&WaitAt, &gate));
   CefRefPtr<Tracked> tracked = new Tracked(&deleted, &deleted_on_ui);
   for (int i = 0; i < 3; ++i)
     CefPostTask(TID_UI, base::Bind(&Tracked::Run, tracked.get(), &order, i));
   CefPostDelayedTask(TID_UI, base::Bind(&Tracked::Run, tracked.get(), &order, 99), 60000);
   tracked = NULL;
+  gate.set_value();
   CefShutdown();
   EXPECT_EQ(order, (std::vector<int>{0, 1, 2}));
   EXPECT_EQ(deleted, 1);
