@@ -13,7 +13,8 @@ function(quellix_add_deliverable_tests name product script start_page)
   target_compile_definitions(${name} PRIVATE
     QUELLIX_START_PAGE="${start_page}"
     QUELLIX_EXPECTED_START_PAGE="${start_page}"
-    QUELLIX_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+    QUELLIX_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+    QUELLIX_PRODUCT_EXECUTABLE="$<TARGET_FILE:${script}>")
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests/windows)
   target_link_libraries(${name} PRIVATE
     "$<LINK_GROUP:RESCAN,quellix_app,quellix_windows,quellix_browser,quellix_renderer>"
@@ -23,7 +24,7 @@ function(quellix_add_deliverable_tests name product script start_page)
   quellix_add_resources(${name} ${PROJECT_SOURCE_DIR}/products/${product}/${script}.rc
     INCLUDE_DIRS ${product_build}
     DEPENDS ${product_build}/${script}.zip)
-  add_dependencies(${name} ${product}_skin_archive)
+  add_dependencies(${name} ${product}_skin_archive ${script})
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST TEST_PREFIX "${product}.")
 endfunction()
 

@@ -40,6 +40,9 @@ struct Deliverable {
   std::vector<int> iconSides;
   int iconBitsPerPixel;
 
+  // Names of the other product, which must appear nowhere in this one's executable.
+  std::vector<std::wstring> foreignNames;
+
   // Its version block's names.
   const wchar_t* internalName;
   const wchar_t* maker;  // appears in the company name and the legal notice

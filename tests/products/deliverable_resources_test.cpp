@@ -229,6 +229,25 @@ TEST(DeliverableResourcesTest, VersionBlockReadsBackWithItsNamesAndVersion) {
   EXPECT_NE(VersionString(block, L"LegalCopyright").find(kDeliverable.maker), std::wstring::npos);
 }
 
+// The product's own executable, skin archive members unpacked, in the text encodings a name
+// can take in it: UTF-8, UTF-16 (resources) and UTF-32 (wide literals here).
+TEST(DeliverableResourcesTest, ExecutableAndSkinsNameNothingOfTheOtherProduct) {
+  std::ifstream file(QUELLIX_PRODUCT_EXECUTABLE, std::ios::binary);
+  ASSERT_TRUE(file);
+  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  for (const ZipMember& member : SkinArchive()) bytes += member.content;
+  for (const std::wstring& name : kDeliverable.foreignNames) {
+    std::string utf8, utf16, utf32;
+    for (wchar_t c : name) {
+      utf8 += static_cast<char>(c);  // the names are ASCII
+      utf16 += {static_cast<char>(c), '\0'};
+      utf32 += {static_cast<char>(c), '\0', '\0', '\0'};
+    }
+    for (const std::string& encoded : {utf8, utf16, utf32})
+      EXPECT_EQ(bytes.find(encoded), std::string::npos) << std::string(utf8) << " in " << encoded.size() << " bytes";
+  }
+}
+
 TEST(DeliverableResourcesTest, ManifestIsTheOneBothProductsShare) {
   const HRSRC found = FindResourceW(NULL, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
   ASSERT_NE(found, nullptr);

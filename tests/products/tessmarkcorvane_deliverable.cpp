@@ -39,6 +39,8 @@ const Deliverable kDeliverable = {
     {240},
     32,
 
+    {L"Vantellis"},
+
     L"TessmarkCorvane",
     L"Halvorsk Interactive",
 };
