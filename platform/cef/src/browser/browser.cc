@@ -9,6 +9,7 @@
 #include "src/browser/renderer_channel.h"
 #include "src/core/process_message.h"
 #include "src/process/renderer_host_hooks.h"
+#include "src/webkit/engine_backend.h"
 
 namespace cef_internal {
 
@@ -100,6 +101,8 @@ void Browser::OnWindowDestroyed() {
     closed_ = true;
     activity_.closed = true;
   }
+  if (EngineBackend* backend = InstalledEngineBackend())
+    backend->Detach(this);
   CefPostTask(TID_UI, base::Bind(&FinishClose, CefRefPtr<Browser>(this)));
 }
 
@@ -189,6 +192,8 @@ void Browser::Reload() {
     std::lock_guard<std::mutex> held(lock_);
     ++activity_.reload;
   }
+  if (EngineBackend* backend = InstalledEngineBackend())
+    return backend->Reload(this, false);
   Navigate(MainFrame(), CefString(), TT_RELOAD);
 }
 
@@ -197,14 +202,20 @@ void Browser::ReloadIgnoreCache() {
     std::lock_guard<std::mutex> held(lock_);
     ++activity_.reload_ignore_cache;
   }
+  if (EngineBackend* backend = InstalledEngineBackend())
+    return backend->Reload(this, true);
   Navigate(MainFrame(), CefString(), TT_RELOAD);
 }
 
 void Browser::StopLoad() {
-  std::lock_guard<std::mutex> held(lock_);
-  ++activity_.stop_load;
-  if (load_under_way_ && CefCurrentlyOn(TID_UI))
-    stop_requested_ = true;
+  {
+    std::lock_guard<std::mutex> held(lock_);
+    ++activity_.stop_load;
+    if (load_under_way_ && CefCurrentlyOn(TID_UI))
+      stop_requested_ = true;
+  }
+  if (EngineBackend* backend = InstalledEngineBackend())
+    backend->StopLoad(this);
 }
 
 bool Browser::HasDocument() {
@@ -353,6 +364,8 @@ void GoByOnUiThread(CefRefPtr<Browser> browser, int offset) {
 
 // The entry is picked when the task runs, so two quick GoBack calls go back twice.
 void Browser::GoBy(int offset) {
+  if (EngineBackend* backend = InstalledEngineBackend())
+    return backend->GoBy(this, offset);
   if (!LoadsHeld() && !IsClosed())
     CefPostTask(TID_UI, base::Bind(&GoByOnUiThread, CefRefPtr<Browser>(this), offset));
 }

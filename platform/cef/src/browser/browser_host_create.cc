@@ -5,6 +5,7 @@
 #include "src/browser/client_handlers.h"
 #include "src/browser/navigation.h"
 #include "src/process/renderer_host_hooks.h"
+#include "src/webkit/engine_backend.h"
 
 namespace cef_internal {
 
@@ -23,6 +24,11 @@ CefRefPtr<Browser> CreateOnUiThread(const CefWindowInfo& window_info, CefRefPtr<
   NotifyRendererBrowserCreated(browser->GetIdentifier());
   if (CefRefPtr<CefLifeSpanHandler> handler = HandlerOf(browser, &CefClient::GetLifeSpanHandler))
     handler->OnAfterCreated(browser.get());
+  if (EngineBackend* backend = InstalledEngineBackend()) {
+    if (!browser->IsClosed())
+      backend->Attach(browser, url);
+    return browser;
+  }
   if (!url.empty() && !LoadsHeld() && !browser->IsClosed()) {
     Load load;
     load.url = url;

@@ -3,6 +3,7 @@
 #include "include/cef_v8.h"
 #include "src/browser/browser.h"
 #include "src/browser/navigation.h"
+#include "src/webkit/engine_backend.h"
 
 namespace cef_internal {
 
@@ -60,6 +61,8 @@ void Frame::LoadURL(const CefString& url) {
   if (!IsValid())
     return;
   browser_->RecordLoadUrl(name_, url);
+  if (EngineBackend* backend = InstalledEngineBackend())
+    return backend->LoadURL(browser_, this, url);
   Load load;
   load.url = url;
   ScheduleLoad(browser_, this, load);
@@ -73,14 +76,19 @@ void Frame::LoadString(const CefString& string_val, const CefString& url) {
     std::lock_guard<std::mutex> held(lock_);
     text_ = string_val;
   }
+  if (EngineBackend* backend = InstalledEngineBackend())
+    return backend->LoadString(browser_, this, string_val, url);
   Load load;
   load.url = url;
   ScheduleLoad(browser_, this, load);
 }
 
 void Frame::ExecuteJavaScript(const CefString& code, const CefString& script_url, int start_line) {
-  if (IsValid())
-    browser_->RecordScript(name_, code, script_url, start_line);
+  if (!IsValid())
+    return;
+  browser_->RecordScript(name_, code, script_url, start_line);
+  if (EngineBackend* backend = InstalledEngineBackend())
+    backend->ExecuteJavaScript(browser_, this, code, script_url, start_line);
 }
 
 bool Frame::IsFocused() { return IsMain(); }

@@ -5,6 +5,9 @@
 #include "src/browser/browser_registry.h"
 #include "src/process/renderer_host_hooks.h"
 #include "src/renderer/renderer_process.h"
+#include "src/webkit/engine_backend.h"
+#include "src/webkit/engine_start.h"
+#include "src/webkit/web_process_entry.h"
 
 namespace cef_internal {
 
@@ -63,8 +66,11 @@ int CefExecuteProcess(const CefMainArgs& args, CefRefPtr<CefApp> application, vo
     return -1;
   if (application)
     application->OnBeforeCommandLineProcessing(type, command_line.get());
-  if (type == "renderer")
+  if (type == "renderer") {
+    if (cef_internal::WebProcessRenderer serve = cef_internal::TheWebProcessRenderer())
+      return serve(application);
     return cef_internal::RunRendererProcess(args, application);
+  }
   return exit_code;
 }
 
@@ -91,13 +97,16 @@ bool CefInitialize(const CefMainArgs& args, const CefSettings& settings, CefRefP
       application->OnBeforeCommandLineProcessing(CefString(), command_line.get());
   });
   command_line->SetReadOnly();
+  ui_thread->RunNow([&] { cef_internal::StartEngineBackend(settings, command_line); });
   {
     std::lock_guard<std::mutex> held(engine.lock);
     engine.app = application;
     engine.global_command_line = command_line;
     engine.ui_thread = ui_thread;
   }
-  cef_internal::StartRendererHost(application);
+  // A web engine of its own runs the renderer inside its web processes.
+  if (!cef_internal::InstalledEngineBackend())
+    cef_internal::StartRendererHost(application);
 
   CefRefPtr<CefBrowserProcessHandler> handler = application ? application->GetBrowserProcessHandler() : NULL;
   if (handler)
@@ -115,7 +124,10 @@ void CefShutdown() {
     ui_thread = engine.ui_thread;
   }
   cef_internal::StopRendererHost();
-  ui_thread->Stop([] { cef_internal::BrowserRegistry::Get().DestroyAll(); });
+  ui_thread->Stop([] {
+    cef_internal::BrowserRegistry::Get().DestroyAll();
+    cef_internal::StopEngineBackend();
+  });
   cef_internal::RegisterTaskThread(TID_UI, nullptr);
 
   CefRefPtr<CefApp> app;

@@ -1,0 +1,34 @@
+# The engine under the browser model. With the real backends, WebKitGTK runs
+# the pages and a web extension runs the renderer inside WebKit's web
+# process; without them the scripted engine runs every page.
+if(NOT QUELLIX_REAL_BACKENDS)
+  target_sources(cef PRIVATE ${CMAKE_CURRENT_LIST_DIR}/scripted/engine_start.cc)
+  return()
+endif()
+
+pkg_check_modules(QUELLIX_WEBKIT REQUIRED IMPORTED_TARGET webkit2gtk-4.1 gtk+-3.0)
+pkg_check_modules(QUELLIX_WEBKIT_EXTENSION REQUIRED IMPORTED_TARGET webkit2gtk-web-extension-4.1)
+
+file(GLOB CEF_WEBKIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/gtk/*.cc)
+target_sources(cef PRIVATE ${CEF_WEBKIT_SOURCES})
+target_link_libraries(cef PRIVATE PkgConfig::QUELLIX_WEBKIT)
+
+# The web process side, compiled once for every program's extension.
+file(GLOB CEF_WEB_EXTENSION_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/extension/*.cc)
+add_library(cef_web_extension OBJECT ${CEF_WEB_EXTENSION_SOURCES})
+target_include_directories(cef_web_extension PRIVATE ${PROJECT_SOURCE_DIR}/platform/win32/src)
+target_link_libraries(cef_web_extension PUBLIC cef PkgConfig::QUELLIX_WEB_EXTENSION)
+
+# quellix_add_web_extension(<program> <libraries>...): the renderer of
+# <program> in WebKit's web process. The library lies in the folder
+# "<program>-web-extension" beside the program and enters the program's own
+# WinMain (from <libraries>) as its renderer sub-process.
+function(quellix_add_web_extension program)
+  set(extension ${program}_web_extension)
+  add_library(${extension} MODULE)
+  target_link_libraries(${extension} PRIVATE cef_web_extension ${ARGN})
+  set_target_properties(${extension} PROPERTIES
+    OUTPUT_NAME ${program}-renderer
+    LIBRARY_OUTPUT_DIRECTORY $<TARGET_FILE_DIR:${program}>/$<TARGET_FILE_NAME:${program}>-web-extension)
+  add_dependencies(${program} ${extension})
+endfunction()
