@@ -16,9 +16,10 @@ bool Win32GtkAdoptThread();
 // True when the calling thread is the adopted GUI thread.
 bool Win32GtkIsGuiThread();
 
-// GUI thread only. A GtkFixed inside the top-level GTK window of a child HWND's root window,
-// placed at the child's rectangle and shown while the child is visible; it follows the child's
-// moves, sizes and visibility and is destroyed with the child. Put exactly one widget in it
-// (it is sized to the container). Null for a window that is not a child, or on the headless
-// desktop. The top-level GTK window is made on demand, so this works before the root is shown.
+// GUI thread only. A container (a GtkBin: add one widget, it fills the container) inside the
+// top-level GTK window of a child HWND's root window, placed at the child's rectangle relative
+// to the root's window origin and shown while the child is visible; it follows the child's
+// moves, sizes and visibility and is destroyed with the child. The same container on every call.
+// Null for a window that is not a child, off the GUI thread, or on the headless desktop. The
+// top-level GTK window is made on demand, so this works before the root is shown.
 GtkWidget* Win32GtkContainerFor(HWND child);

@@ -1,0 +1,150 @@
+#include "gui_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <future>
+
+#include "gtk/gui_thread.h"
+#include "win32/gtk_host.h"
+
+namespace gtk_test {
+
+namespace {
+
+constexpr UINT kCall = WM_APP + 1;
+constexpr int kSettleRounds = 300;
+const wchar_t kClass[] = L"GtkDesktopTestWindow";
+
+class GuiEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    setenv("QUELLIX_BACKEND", "real", 1);
+    std::promise<std::pair<bool, DWORD>> adopted;
+    auto result = adopted.get_future();
+    thread_ = std::thread([&adopted] {
+      bool ok = Win32GtkAdoptThread();
+      adopted.set_value({ok, GetCurrentThreadId()});
+      if (!ok) return;
+      MSG msg;
+      while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+      }
+    });
+    auto [ok, id] = result.get();
+    thread_id_ = id;
+    ASSERT_TRUE(ok) << "no GTK display to adopt";
+  }
+  void TearDown() override {
+    PostThreadMessageW(thread_id_, WM_QUIT, 0, 0);
+    thread_.join();
+  }
+
+ private:
+  std::thread thread_;
+  DWORD thread_id_ = 0;
+};
+
+::testing::Environment* const g_gui = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+void RegisterClassOnce() {
+  static std::once_flag registered;
+  std::call_once(registered, [] {
+    WNDCLASSEXW info{};
+    info.cbSize = sizeof(info);
+    info.style = CS_DBLCLKS;
+    info.lpfnWndProc = [](HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) -> LRESULT {
+      return DefWindowProcW(hwnd, message, wparam, lparam);
+    };
+    info.hInstance = GetModuleHandleW(nullptr);
+    info.lpszClassName = kClass;
+    RegisterClassExW(&info);
+  });
+}
+
+}  // namespace
+
+void OnGui(const std::function<void()>& fn) {
+  ASSERT_TRUE(win32::internal::gtk::RunOnGui(fn));
+}
+
+bool EventuallyOnGui(const std::function<bool()>& condition) {
+  for (int round = 0; round < kSettleRounds; ++round) {
+    bool holds = false;
+    OnGui([&] {
+      while (gtk_events_pending()) gtk_main_iteration_do(FALSE);
+      holds = condition();
+    });
+    if (holds) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return false;
+}
+
+bool RunCommand(const std::string& command) { return std::system(command.c_str()) == 0; }
+
+TestWindow::TestWindow(const wchar_t* caption, DWORD style, RECT rect) {
+  RegisterClassOnce();
+  std::promise<void> created;
+  auto ready = created.get_future();
+  thread_ = std::thread([this, caption, style, rect, &created] {
+    hwnd_ = CreateWindowExW(0, kClass, caption, style, rect.left, rect.top, rect.right - rect.left,
+                            rect.bottom - rect.top, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TestWindow::Proc));
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    thread_id_ = GetCurrentThreadId();
+    created.set_value();
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  });
+  ready.wait();
+}
+
+TestWindow::~TestWindow() {
+  PostThreadMessageW(thread_id_, WM_QUIT, 0, 0);
+  thread_.join();
+}
+
+void TestWindow::Call(const std::function<void()>& fn) {
+  SendMessageW(hwnd_, kCall, 0, reinterpret_cast<LPARAM>(&fn));
+}
+
+std::vector<Seen> TestWindow::Log() {
+  std::lock_guard<std::mutex> held(lock_);
+  return log_;
+}
+
+bool TestWindow::Saw(UINT message) {
+  std::lock_guard<std::mutex> held(lock_);
+  for (const Seen& seen : log_)
+    if (seen.message == message) return true;
+  return false;
+}
+
+void TestWindow::SetHitTest(LRESULT hit) {
+  std::lock_guard<std::mutex> held(lock_);
+  hit_ = hit;
+}
+
+LRESULT CALLBACK TestWindow::Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<TestWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (message == kCall) {
+    (*reinterpret_cast<const std::function<void()>*>(lparam))();
+    return 0;
+  }
+  if (self) {
+    std::lock_guard<std::mutex> held(self->lock_);
+    self->log_.push_back(Seen{message, wparam, lparam, GetCurrentThreadId()});
+    if (message == WM_NCHITTEST) return self->hit_;
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+}  // namespace gtk_test

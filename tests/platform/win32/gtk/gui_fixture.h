@@ -1,0 +1,60 @@
+// A GUI thread adopted by the GTK desktop for the whole test program, and top-level windows that
+// live on threads of their own and log what reaches their procedures.
+#pragma once
+
+#include <gtk/gtk.h>
+#include <windows.h>
+
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace gtk_test {
+
+struct Seen {
+  UINT message;
+  WPARAM wparam;
+  LPARAM lparam;
+  DWORD thread;
+};
+
+// Runs fn on the GUI thread and waits.
+void OnGui(const std::function<void()>& fn);
+
+// Lets the GUI thread run what is pending, then asks the condition there; repeats a bounded
+// number of times. True as soon as it holds.
+bool EventuallyOnGui(const std::function<bool()>& condition);
+
+// Runs a command line (xdotool); true when it ended with 0.
+bool RunCommand(const std::string& command);
+
+class TestWindow {
+ public:
+  TestWindow(const wchar_t* caption, DWORD style, RECT rect);
+  ~TestWindow();
+  TestWindow(const TestWindow&) = delete;
+  TestWindow& operator=(const TestWindow&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  DWORD thread() const { return thread_id_; }
+  // Runs fn on the window's thread and waits.
+  void Call(const std::function<void()>& fn);
+  std::vector<Seen> Log();
+  bool Saw(UINT message);
+  // What the window answers to WM_NCHITTEST.
+  void SetHitTest(LRESULT hit);
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+
+  std::thread thread_;
+  HWND hwnd_ = nullptr;
+  DWORD thread_id_ = 0;
+  std::mutex lock_;
+  std::vector<Seen> log_;
+  LRESULT hit_ = HTCLIENT;
+};
+
+}  // namespace gtk_test

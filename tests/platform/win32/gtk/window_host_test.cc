@@ -1,0 +1,115 @@
+// Top-level windows and child places on the GTK desktop.
+#include <gtest/gtest.h>
+
+#include "gtk/window_host.h"
+#include "gui_fixture.h"
+#include "win32/gtk_host.h"
+
+using namespace gtk_test;
+using win32::internal::gtk::GtkWindowOf;
+
+namespace {
+
+bool Viewable(HWND hwnd) {
+  GtkWindow* window = GtkWindowOf(hwnd);
+  GdkWindow* gdk = window ? gtk_widget_get_window(GTK_WIDGET(window)) : nullptr;
+  return gdk && gdk_window_is_viewable(gdk);
+}
+
+bool SizeIs(HWND hwnd, int width, int height) {
+  GtkWindow* window = GtkWindowOf(hwnd);
+  GdkWindow* gdk = window ? gtk_widget_get_window(GTK_WIDGET(window)) : nullptr;
+  return gdk && gdk_window_get_width(gdk) == width && gdk_window_get_height(gdk) == height;
+}
+
+}  // namespace
+
+TEST(GtkWindowHost, ShownWindowAppearsUndecoratedWithItsCaptionAndHidesAgain) {
+  TestWindow window(L"登录 Quellix", WS_POPUP, RECT{40, 30, 440, 330});
+  bool hosted_before_show = true;
+  OnGui([&] { hosted_before_show = GtkWindowOf(window.hwnd()) != nullptr; });
+  EXPECT_FALSE(hosted_before_show);
+
+  ShowWindow(window.hwnd(), SW_SHOW);
+  ASSERT_TRUE(EventuallyOnGui([&] { return Viewable(window.hwnd()); }));
+  OnGui([&] {
+    GtkWindow* gtk = GtkWindowOf(window.hwnd());
+    EXPECT_STREQ("登录 Quellix", gtk_window_get_title(gtk));
+    EXPECT_FALSE(gtk_window_get_decorated(gtk));
+  });
+  EXPECT_TRUE(EventuallyOnGui([&] { return SizeIs(window.hwnd(), 400, 300); }));
+  EXPECT_TRUE(RunCommand("xdotool search --onlyvisible --name 'Quellix' >/dev/null"));
+
+  SetWindowTextW(window.hwnd(), L"主窗口");
+  EXPECT_TRUE(EventuallyOnGui([&] {
+    return g_strcmp0(gtk_window_get_title(GtkWindowOf(window.hwnd())), "主窗口") == 0;
+  }));
+
+  ShowWindow(window.hwnd(), SW_HIDE);
+  EXPECT_TRUE(EventuallyOnGui([&] { return !Viewable(window.hwnd()); }));
+}
+
+TEST(GtkWindowHost, MaximisedWindowCoversTheWorkAreaAndRestoresToItsPlace) {
+  TestWindow window(L"max", WS_POPUP | WS_MAXIMIZEBOX, RECT{100, 100, 500, 400});
+  ShowWindow(window.hwnd(), SW_SHOW);
+  ASSERT_TRUE(EventuallyOnGui([&] { return Viewable(window.hwnd()); }));
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(1280, work.right - work.left);  // the virtual screen's, read from GTK
+
+  ShowWindow(window.hwnd(), SW_MAXIMIZE);
+  RECT rect{};
+  GetWindowRect(window.hwnd(), &rect);
+  EXPECT_EQ(work.right - work.left, rect.right - rect.left);
+  EXPECT_TRUE(EventuallyOnGui([&] {
+    return SizeIs(window.hwnd(), work.right - work.left, work.bottom - work.top);
+  }));
+
+  ShowWindow(window.hwnd(), SW_RESTORE);
+  EXPECT_TRUE(EventuallyOnGui([&] { return SizeIs(window.hwnd(), 400, 300); }));
+}
+
+TEST(GtkWindowHost, WindowManagersCloseReachesTheWindowAndTheGtkWindowGoesWithIt) {
+  TestWindow window(L"closing", WS_POPUP | WS_VISIBLE, RECT{0, 0, 200, 100});
+  ASSERT_TRUE(EventuallyOnGui([&] { return Viewable(window.hwnd()); }));
+  OnGui([&] { gtk_window_close(GtkWindowOf(window.hwnd())); });
+  EXPECT_TRUE(EventuallyOnGui([&] { return !IsWindow(window.hwnd()); }));
+  EXPECT_TRUE(window.Saw(WM_CLOSE));
+  EXPECT_TRUE(EventuallyOnGui([&] { return GtkWindowOf(window.hwnd()) == nullptr; }));
+}
+
+TEST(GtkWindowHost, ChildContainerFollowsTheChildsRectangleAndVisibility) {
+  TestWindow window(L"parent", WS_POPUP | WS_VISIBLE, RECT{10, 10, 610, 410});
+  HWND child = nullptr;
+  window.Call([&] {
+    child = CreateWindowExW(0, L"GtkDesktopTestWindow", L"", WS_CHILD | WS_VISIBLE, 20, 30, 200, 100,
+                            window.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  });
+  ASSERT_TRUE(child);
+  GtkWidget* container = nullptr;
+  OnGui([&] {
+    container = Win32GtkContainerFor(child);
+    EXPECT_EQ(nullptr, Win32GtkContainerFor(window.hwnd()));
+    EXPECT_EQ(container, Win32GtkContainerFor(child));
+  });
+  ASSERT_TRUE(container);
+
+  auto placed = [&](int x, int y, int width, int height) {
+    int at_x = -1, at_y = -1, w = 0, h = 0;
+    gtk_container_child_get(GTK_CONTAINER(gtk_widget_get_parent(container)), container, "x", &at_x,
+                            "y", &at_y, nullptr);
+    gtk_widget_get_size_request(container, &w, &h);
+    return at_x == x && at_y == y && w == width && h == height;
+  };
+  EXPECT_TRUE(EventuallyOnGui([&] { return placed(20, 30, 200, 100) && gtk_widget_get_visible(container); }));
+
+  window.Call([&] { MoveWindow(child, 50, 60, 300, 150, TRUE); });
+  EXPECT_TRUE(EventuallyOnGui([&] { return placed(50, 60, 300, 150); }));
+
+  window.Call([&] { ShowWindow(child, SW_HIDE); });
+  EXPECT_TRUE(EventuallyOnGui([&] { return !gtk_widget_get_visible(container); }));
+
+  g_object_add_weak_pointer(G_OBJECT(container), reinterpret_cast<gpointer*>(&container));
+  window.Call([&] { DestroyWindow(child); });
+  EXPECT_TRUE(EventuallyOnGui([&] { return container == nullptr; }));
+}

@@ -1,0 +1,98 @@
+// Real X input on a hosted window becomes Win32 messages on the window's own thread.
+#include <gdk/gdkkeysyms.h>
+#include <gtest/gtest.h>
+
+#include "gtk/window_host.h"
+#include "gtk/window_input.h"
+#include "gui_fixture.h"
+
+using namespace gtk_test;
+using win32::internal::gtk::GtkWindowOf;
+
+namespace {
+
+bool Viewable(HWND hwnd) {
+  GtkWindow* window = GtkWindowOf(hwnd);
+  GdkWindow* gdk = window ? gtk_widget_get_window(GTK_WIDGET(window)) : nullptr;
+  return gdk && gdk_window_is_viewable(gdk);
+}
+
+bool SawOnOwnThread(TestWindow& window, UINT message, LPARAM* where = nullptr) {
+  for (const Seen& seen : window.Log()) {
+    if (seen.message != message) continue;
+    if (where) *where = seen.lparam;
+    return seen.thread == window.thread();
+  }
+  return false;
+}
+
+}  // namespace
+
+TEST(GtkWindowInput, ClickInTheClientAreaArrivesAsButtonDownAndUpOnTheOwningThread) {
+  TestWindow window(L"click", WS_POPUP | WS_VISIBLE, RECT{200, 150, 600, 450});
+  ASSERT_TRUE(EventuallyOnGui([&] { return Viewable(window.hwnd()); }));
+  ASSERT_TRUE(RunCommand("xdotool mousemove --sync 250 180 click 1"));
+  ASSERT_TRUE(EventuallyOnGui([&] { return window.Saw(WM_LBUTTONUP); }));
+  LPARAM where = 0;
+  EXPECT_TRUE(SawOnOwnThread(window, WM_LBUTTONDOWN, &where));
+  EXPECT_EQ(50, GET_X_LPARAM(where));
+  EXPECT_EQ(30, GET_Y_LPARAM(where));
+  EXPECT_TRUE(SawOnOwnThread(window, WM_LBUTTONUP));
+  EXPECT_TRUE(SawOnOwnThread(window, WM_NCHITTEST));
+}
+
+TEST(GtkWindowInput, PressOnTheCaptionAreaIsTheWindowManagersNotTheWindows) {
+  TestWindow window(L"caption", WS_POPUP | WS_VISIBLE, RECT{200, 150, 600, 450});
+  window.SetHitTest(HTCAPTION);
+  ASSERT_TRUE(EventuallyOnGui([&] { return Viewable(window.hwnd()); }));
+  ASSERT_TRUE(RunCommand("xdotool mousemove --sync 260 160 mousedown 1 mouseup 1"));
+  ASSERT_TRUE(EventuallyOnGui([&] { return window.Saw(WM_NCHITTEST); }));
+  // Any later message proves the posted ones before it were delivered.
+  window.SetHitTest(HTCLIENT);
+  ASSERT_TRUE(RunCommand("xdotool mousemove --sync 300 200 click 3"));
+  ASSERT_TRUE(EventuallyOnGui([&] { return window.Saw(WM_RBUTTONUP); }));
+  EXPECT_FALSE(window.Saw(WM_LBUTTONDOWN));
+}
+
+TEST(GtkWindowInput, KeysArriveAsVirtualKeysAndAltMakesThemSystemKeys) {
+  TestWindow window(L"keys", WS_POPUP | WS_VISIBLE, RECT{100, 100, 400, 300});
+  ASSERT_TRUE(EventuallyOnGui([&] { return Viewable(window.hwnd()); }));
+  OnGui([&] { gtk_window_present(GtkWindowOf(window.hwnd())); });
+  ASSERT_TRUE(RunCommand("xdotool mousemove --sync 150 150 click 1"));
+  ASSERT_TRUE(RunCommand("xdotool key --clearmodifiers a alt+q"));
+  ASSERT_TRUE(EventuallyOnGui([&] { return window.Saw(WM_SYSKEYDOWN); }));
+  bool a_down = false, q_system = false;
+  for (const Seen& seen : window.Log()) {
+    if (seen.message == WM_KEYDOWN && seen.wparam == 'A') a_down = true;
+    if (seen.message == WM_SYSKEYDOWN && seen.wparam == 'Q') q_system = true;
+  }
+  EXPECT_TRUE(a_down);
+  EXPECT_TRUE(q_system);
+  EXPECT_TRUE(window.Saw(WM_CHAR));  // from TranslateMessage on the window's thread
+}
+
+TEST(GtkWindowInput, KeyValuesMapToVirtualKeys) {
+  using win32::internal::gtk::VirtualKeyOf;
+  struct Case { guint keyval; UINT vk; } cases[] = {
+      {GDK_KEY_a, 'A'}, {GDK_KEY_Q, 'Q'}, {GDK_KEY_7, '7'}, {GDK_KEY_F1, 0x70}, {GDK_KEY_F12, 0x7B},
+      {GDK_KEY_Return, VK_RETURN}, {GDK_KEY_Escape, VK_ESCAPE}, {GDK_KEY_Alt_L, VK_MENU},
+      {GDK_KEY_Left, 0x25}, {GDK_KEY_Delete, 0x2E}, {GDK_KEY_comma, 0}, {GDK_KEY_eacute, 0}};
+  for (const Case& c : cases) EXPECT_EQ(c.vk, VirtualKeyOf(c.keyval)) << c.keyval;
+}
+
+TEST(GtkWindowInput, SizeBoxHitCodesBecomeWindowManagerEdges) {
+  using win32::internal::gtk::ResizeEdgeOf;
+  struct Case { LRESULT hit; GdkWindowEdge edge; } cases[] = {
+      {HTLEFT, GDK_WINDOW_EDGE_WEST},          {HTRIGHT, GDK_WINDOW_EDGE_EAST},
+      {HTTOP, GDK_WINDOW_EDGE_NORTH},          {HTBOTTOM, GDK_WINDOW_EDGE_SOUTH},
+      {HTTOPLEFT, GDK_WINDOW_EDGE_NORTH_WEST}, {HTTOPRIGHT, GDK_WINDOW_EDGE_NORTH_EAST},
+      {HTBOTTOMLEFT, GDK_WINDOW_EDGE_SOUTH_WEST}, {HTBOTTOMRIGHT, GDK_WINDOW_EDGE_SOUTH_EAST}};
+  for (const Case& c : cases) {
+    GdkWindowEdge edge;
+    ASSERT_TRUE(ResizeEdgeOf(c.hit, &edge)) << c.hit;
+    EXPECT_EQ(c.edge, edge) << c.hit;
+  }
+  GdkWindowEdge unused;
+  for (LRESULT other : {LRESULT{HTCLIENT}, LRESULT{HTCAPTION}, LRESULT{HTNOWHERE}, LRESULT{HTCLOSE}, LRESULT{HTERROR}, LRESULT{999}})
+    EXPECT_FALSE(ResizeEdgeOf(other, &unused)) << other;
+}
