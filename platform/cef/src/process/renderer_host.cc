@@ -166,16 +166,44 @@ void RendererHost::Deliver(int browser_id, CefRefPtr<CefProcessMessage> message)
   Send(record);
 }
 
+namespace {
+
+std::vector<PageAnswer> Failed(int count, const CefString& reason) {
+  std::vector<PageAnswer> answers(count);
+  for (PageAnswer& answer : answers)
+    answer.exception = reason;
+  return answers;
+}
+
+}  // namespace
+
+std::unique_ptr<ProcessRecord> RendererHost::Exchange(ProcessRecord call, CefString* failure) {
+  {
+    std::lock_guard<std::mutex> held(lock_);
+    call.call_id = next_call_id_++;
+    answers_[call.call_id];
+  }
+  const std::string bytes = EncodeRecord(call);
+  if (bytes.size() > RecordSocket::kMaxRecordBytes)
+    *failure = "RangeError: the call's arguments are too large";
+  else if (!socket_->Write(bytes))
+    *failure = "Error: the renderer cannot be reached";
+  std::unique_lock<std::mutex> held(lock_);
+  if (failure->empty())
+    changed_.wait(held, [&] { return !connected_ || answers_[call.call_id]; });
+  std::unique_ptr<ProcessRecord> answer = std::move(answers_[call.call_id]);
+  answers_.erase(call.call_id);
+  if (!answer && failure->empty())
+    *failure = "Error: the renderer cannot be reached";
+  return answer;
+}
+
 std::vector<PageAnswer> RendererHost::CallPage(int browser_id, const CefString& frame_name,
                                                const CefString& name,
                                                const CefV8ValueList& arguments, int repeat) {
   const int count = repeat > 0 ? repeat : 0;
-  std::vector<PageAnswer> failed(count);
-  if (CefCurrentlyOn(TID_UI)) {
-    for (PageAnswer& answer : failed)
-      answer.exception = "Error: page calls are not made from the UI thread";
-    return failed;
-  }
+  if (CefCurrentlyOn(TID_UI))
+    return Failed(count, "Error: page calls are not made from the UI thread");
   ProcessRecord call;
   call.kind = RecordKind::kPageCall;
   call.browser_id = browser_id;
@@ -183,33 +211,14 @@ std::vector<PageAnswer> RendererHost::CallPage(int browser_id, const CefString& 
   call.frame_name = frame_name;
   call.text = name;
   call.values = arguments;
-  std::string bytes;
-  std::unique_ptr<ProcessRecord> answer;
-  {
-    std::unique_lock<std::mutex> held(lock_);
-    call.call_id = next_call_id_++;
-    bytes = EncodeRecord(call);
-    if (connected_ && bytes.size() <= RecordSocket::kMaxRecordBytes) {
-      answers_[call.call_id];
-      held.unlock();
-      const bool sent = socket_->Write(bytes);
-      held.lock();
-      if (sent)
-        changed_.wait(held, [&] { return !connected_ || answers_[call.call_id]; });
-      answer = std::move(answers_[call.call_id]);
-      answers_.erase(call.call_id);
-    }
-  }
-  if (!answer || answer->values.size() != static_cast<size_t>(count)) {
-    CefString reason = !answer ? CefString("Error: the renderer cannot be reached")
-                               : answer->exceptions.empty() ? CefString("Error: no answer")
-                                                             : answer->exceptions[0];
-    if (bytes.size() > RecordSocket::kMaxRecordBytes)
-      reason = "RangeError: the call's arguments are too large";
-    for (PageAnswer& failure : failed)
-      failure.exception = reason;
-    return failed;
-  }
+  CefString failure;
+  std::unique_ptr<ProcessRecord> answer = Exchange(call, &failure);
+  if (!answer)
+    return Failed(count, failure);
+  // The renderer answers a burst too large for one record with its reason alone.
+  if (answer->values.size() != static_cast<size_t>(count))
+    return Failed(count, answer->exceptions.empty() ? CefString("Error: no answer")
+                                                    : answer->exceptions[0]);
   WaitForUi();
   std::vector<PageAnswer> answers(count);
   for (int i = 0; i < count; ++i) {

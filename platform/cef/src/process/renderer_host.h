@@ -63,6 +63,9 @@ class RendererHost : public RendererChannel, public std::enable_shared_from_this
   void DeliverLater(const ProcessRecord& record, size_t bytes);
   void Delivered(size_t bytes);
   void Answer(const ProcessRecord& record);
+  // Sends a page call and waits for its answer; NULL with |failure| set when
+  // it could not be sent or the connection ended first.
+  std::unique_ptr<ProcessRecord> Exchange(ProcessRecord call, CefString* failure);
   void WaitForUi();
 
   std::unique_ptr<RecordSocket> socket_;
