@@ -60,6 +60,10 @@ class Desktop {
   virtual void WindowChanged(HWND) {}
   // What the window's own thread painted for its client area; called on that thread.
   virtual void PresentSurface(HWND, cairo_surface_t*) {}
+  // The hot key table or the notification area's icons changed. Any thread, the model's lock
+  // may be held.
+  virtual void HotKeysChanged() {}
+  virtual void TrayChanged() {}
 };
 
 Desktop& TheDesktop();

@@ -1,4 +1,5 @@
 // Hot keys: one desktop-wide table of modifier+key combinations.
+#include "desktop/desktop.h"
 #include "user/model.h"
 
 using namespace win32::internal;
@@ -26,10 +27,12 @@ BOOL WINAPI RegisterHotKey(HWND window, int id, UINT modifiers, UINT virtual_key
     if (key.hwnd == window && key.id == id && (window || key.thread_id == thread_id)) {
       key.modifiers = combination;
       key.virtual_key = virtual_key;
+      TheDesktop().HotKeysChanged();
       return TRUE;
     }
   }
   model.hot_keys.push_back(HotKey{window, thread_id, id, combination, virtual_key});
+  TheDesktop().HotKeysChanged();
   return TRUE;
 }
 
@@ -47,5 +50,6 @@ BOOL WINAPI UnregisterHotKey(HWND window, int id) {
     return FALSE;
   }
   keys.erase(found);
+  TheDesktop().HotKeysChanged();
   return TRUE;
 }

@@ -1,6 +1,7 @@
 // The notification area: icons keyed by window and id.
 #include <shellapi.h>
 
+#include "desktop/desktop.h"
 #include "user/model.h"
 
 using namespace win32::internal;
@@ -29,14 +30,17 @@ BOOL WINAPI Shell_NotifyIconW(DWORD message, PNOTIFYICONDATAW data) {
       if (found != icons.end() || !FindWindowLocked(model, data->hWnd)) return FALSE;
       icons.push_back(TrayIcon{data->hWnd, data->uID, 0, nullptr, L""});
       Apply(icons.back(), *data);
+      TheDesktop().TrayChanged();
       return TRUE;
     case NIM_MODIFY:
       if (found == icons.end()) return FALSE;
       Apply(*found, *data);
+      TheDesktop().TrayChanged();
       return TRUE;
     case NIM_DELETE:
       if (found == icons.end()) return FALSE;
       icons.erase(found);
+      TheDesktop().TrayChanged();
       return TRUE;
     default:
       return FALSE;

@@ -7,8 +7,10 @@
 
 #include "gtk/gobject_ptr.h"
 #include "gtk/gui_thread.h"
+#include "gtk/hot_key_grabs.h"
 #include "gtk/message_box_dialog.h"
 #include "gtk/popup_menu.h"
+#include "gtk/tray_icons.h"
 #include "gtk/web_address.h"
 #include "gtk/window_host.h"
 #include "win32/gtk_host.h"
@@ -90,8 +92,19 @@ HINSTANCE GtkDesktop::OpenWithShell(const ShellRequest& request) {
 }
 
 void GtkDesktop::WindowChanged(HWND hwnd) {
-  PostToGui([hwnd] { SyncWindow(hwnd); });
+  PostToGui([hwnd] {
+    SyncWindow(hwnd);
+    // A window takes its hot keys and tray icons with it.
+    if (!IsWindow(hwnd)) {
+      SyncHotKeys();
+      SyncTrayIcons();
+    }
+  });
 }
+
+void GtkDesktop::HotKeysChanged() { PostToGui(SyncHotKeys); }
+
+void GtkDesktop::TrayChanged() { PostToGui(SyncTrayIcons); }
 
 void GtkDesktop::PresentSurface(HWND hwnd, cairo_surface_t* surface) {
   int width = cairo_image_surface_get_width(surface);
@@ -118,6 +131,8 @@ void GtkDesktop::Adopted() {
   auto refresh = +[](GdkScreen*, gpointer) { GtkDesktop::Instance().RefreshScreen(); };
   g_signal_connect(screen, "size-changed", G_CALLBACK(refresh), nullptr);
   g_signal_connect(screen, "monitors-changed", G_CALLBACK(refresh), nullptr);
+  SyncHotKeys();
+  SyncTrayIcons();
 }
 
 void GtkDesktop::NoteCursor(double x_root, double y_root) {

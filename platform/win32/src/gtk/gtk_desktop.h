@@ -23,6 +23,8 @@ class GtkDesktop : public Desktop {
   HINSTANCE OpenWithShell(const ShellRequest& request) override;
   void WindowChanged(HWND hwnd) override;
   void PresentSurface(HWND hwnd, cairo_surface_t* surface) override;
+  void HotKeysChanged() override;
+  void TrayChanged() override;
 
   // GUI thread.
   void Adopted();

@@ -47,10 +47,11 @@ TEST(GtkWindowInput, PressOnTheCaptionAreaIsTheWindowManagersNotTheWindows) {
   ASSERT_TRUE(EventuallyOnGui([&] { return Viewable(window.hwnd()); }));
   ASSERT_TRUE(RunCommand("xdotool mousemove --sync 260 160 mousedown 1 mouseup 1"));
   ASSERT_TRUE(EventuallyOnGui([&] { return window.Saw(WM_NCHITTEST); }));
-  // Any later message proves the posted ones before it were delivered.
-  window.SetHitTest(HTCLIENT);
-  ASSERT_TRUE(RunCommand("xdotool mousemove --sync 300 200 click 3"));
-  ASSERT_TRUE(EventuallyOnGui([&] { return window.Saw(WM_RBUTTONUP); }));
+  // Once the GUI thread is past the press, a marker posted now comes after anything it posted.
+  const UINT marker = WM_APP + 5;
+  OnGui([] {});
+  PostMessageW(window.hwnd(), marker, 0, 0);
+  ASSERT_TRUE(EventuallyOnGui([&] { return window.Saw(marker); }));
   EXPECT_FALSE(window.Saw(WM_LBUTTONDOWN));
 }
 
