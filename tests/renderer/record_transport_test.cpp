@@ -8,7 +8,6 @@
 #include <thread>
 
 #include "include/cef_values.h"
-#include "message_args.h"
 #include "src/transport/process_record.h"
 #include "src/transport/record_socket.h"
 
@@ -116,68 +115,6 @@ CefRefPtr<CefProcessMessage> MessageWithEveryKind() {
   inner->SetString(0, "\xe6\xb8\xb8\xe6\x88\x8f");  // 游戏
   args->SetList(6, inner);
   return message;
-}
-
-TEST(ProcessRecordTest, EveryKindComesBackAsItWasSent) {
-  ProcessRecord message;
-  message.kind = RecordKind::kProcessMessage;
-  message.browser_id = 3;
-  message.message = MessageWithEveryKind();
-  ProcessRecord back;
-  ASSERT_TRUE(DecodeRecord(EncodeRecord(message), &back));
-  EXPECT_EQ(RecordKind::kProcessMessage, back.kind);
-  EXPECT_EQ(3, back.browser_id);
-  EXPECT_EQ("jsCallMsg", back.message->GetName().ToString());
-  EXPECT_TRUE(back.message->GetArgumentList()->IsEqual(message.message->GetArgumentList()));
-
-  ProcessRecord call;
-  call.kind = RecordKind::kPageCall;
-  call.browser_id = 2;
-  call.call_id = 9;
-  call.repeat = 4;
-  call.frame_name = "ad";
-  call.text = "JsCallWindowsClient";
-  call.values = {CefV8Value::CreateUndefined(), CefV8Value::CreateNull(),
-                 CefV8Value::CreateBool(true),  CefV8Value::CreateInt(-5),
-                 CefV8Value::CreateDouble(0.25), CefV8Value::CreateString("s"),
-                 CefV8Value::CreateObject()};
-  ASSERT_TRUE(DecodeRecord(EncodeRecord(call), &back));
-  EXPECT_EQ(9, back.call_id);
-  EXPECT_EQ(4, back.repeat);
-  EXPECT_EQ("ad", back.frame_name.ToString());
-  EXPECT_EQ("JsCallWindowsClient", back.text.ToString());
-  ASSERT_EQ(7u, back.values.size());
-  EXPECT_TRUE(back.values[0]->IsUndefined());
-  EXPECT_TRUE(back.values[1]->IsNull());
-  EXPECT_TRUE(back.values[2]->GetBoolValue());
-  EXPECT_EQ(-5, back.values[3]->GetIntValue());
-  EXPECT_EQ(0.25, back.values[4]->GetDoubleValue());
-  EXPECT_EQ("s", back.values[5]->GetStringValue().ToString());
-  EXPECT_TRUE(back.values[6]->IsObject());
-
-  ProcessRecord answer;
-  answer.kind = RecordKind::kPageAnswer;
-  answer.call_id = 9;
-  answer.values = {CefV8Value::CreateString("ReceiveOk"), nullptr};
-  answer.exceptions = {"", "TypeError: x is not a function"};
-  ASSERT_TRUE(DecodeRecord(EncodeRecord(answer), &back));
-  ASSERT_EQ(2u, back.values.size());
-  EXPECT_EQ("ReceiveOk", back.values[0]->GetStringValue().ToString());
-  EXPECT_FALSE(back.values[1]);
-  EXPECT_EQ("TypeError: x is not a function", back.exceptions[1].ToString());
-
-  ProcessRecord document;
-  document.kind = RecordKind::kDocument;
-  document.frame_name = "ad";
-  document.text = "http://ad.example/";
-  ASSERT_TRUE(DecodeRecord(EncodeRecord(document), &back));
-  EXPECT_EQ("http://ad.example/", back.text.ToString());
-
-  ProcessRecord release;
-  release.kind = RecordKind::kRelease;
-  release.exit_code = 42;
-  ASSERT_TRUE(DecodeRecord(EncodeRecord(release), &back));
-  EXPECT_EQ(42, back.exit_code);
 }
 
 TEST(ProcessRecordTest, CutTrailingUnknownOrOvercountedRecordsAreRefused) {

@@ -21,7 +21,7 @@ class InProcessRendererTest : public RendererHostTest {
   void SetUp() override { StartEngine("", new CRendererApp()); }
 };
 
-TEST_F(InProcessRendererTest, APageCallAnswersReceiveOkAndItsMessageReachesTheClientOnTheUiThread) {
+TEST_F(InProcessRendererTest, APageCallAnswersReceiveOkItsMessageReachesTheClientOnTheUiThreadAndShutdownReleasesTheRenderer) {
   CefRefPtr<CefBrowser> browser = OpenBrowser("http://main.example/");
   ASSERT_TRUE(browser);
   EXPECT_EQ(0, cef::testing::RendererProcessId());
@@ -48,6 +48,9 @@ TEST_F(InProcessRendererTest, APageCallAnswersReceiveOkAndItsMessageReachesTheCl
   EXPECT_TRUE(received[0].on_ui_thread);
   EXPECT_TRUE(received[0].message->IsReadOnly());
   EXPECT_EQ((std::vector<std::string>{"Count", "", ""}), received[1].arguments);
+
+  CefShutdown();
+  EXPECT_EQ(0, cef::testing::WaitForRendererEnd());
 }
 
 TEST_F(InProcessRendererTest, InlineFramesAndNewDocumentsFollowTheBrowserProcessesLoads) {
@@ -144,12 +147,6 @@ TEST_F(InProcessRendererTest, ACutConnectionFailsLaterCallsAndTheBrowserProcessG
   EXPECT_TRUE(cef::testing::RunOnUiThread([] {}));
   EXPECT_EQ(1u, cef::testing::Browsers().size());
   EXPECT_TRUE(client_->Received().empty());
-}
-
-TEST_F(InProcessRendererTest, ShutdownReleasesTheRendererWithExitCodeZero) {
-  ASSERT_TRUE(OpenBrowser("http://main.example/"));
-  CefShutdown();
-  EXPECT_EQ(0, cef::testing::WaitForRendererEnd());
 }
 
 // Sends every message it receives back to the browser process.
