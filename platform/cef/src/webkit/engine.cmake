@@ -6,7 +6,7 @@ if(NOT QUELLIX_REAL_BACKENDS)
   return()
 endif()
 
-pkg_check_modules(QUELLIX_WEBKIT REQUIRED IMPORTED_TARGET webkit2gtk-4.1 gtk+-3.0)
+pkg_check_modules(QUELLIX_WEBKIT REQUIRED IMPORTED_TARGET GLOBAL webkit2gtk-4.1 gtk+-3.0)
 pkg_check_modules(QUELLIX_WEBKIT_EXTENSION REQUIRED IMPORTED_TARGET webkit2gtk-web-extension-4.1)
 
 file(GLOB CEF_WEBKIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/gtk/*.cc)
@@ -17,7 +17,7 @@ target_link_libraries(cef PRIVATE PkgConfig::QUELLIX_WEBKIT)
 file(GLOB CEF_WEB_EXTENSION_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/extension/*.cc)
 add_library(cef_web_extension OBJECT ${CEF_WEB_EXTENSION_SOURCES})
 target_include_directories(cef_web_extension PRIVATE ${PROJECT_SOURCE_DIR}/platform/win32/src)
-target_link_libraries(cef_web_extension PUBLIC cef PkgConfig::QUELLIX_WEB_EXTENSION)
+target_link_libraries(cef_web_extension PUBLIC cef PkgConfig::QUELLIX_WEBKIT_EXTENSION)
 
 # quellix_add_web_extension(<program> <libraries>...): the renderer of
 # <program> in WebKit's web process. The library lies in the folder
