@@ -32,6 +32,20 @@ GtkWidget* ItemFor(const MenuItem& item, Tracking* tracking) {
   return widget;
 }
 
+// The menu takes the pointer from the event that opened it; the window's own press was handled
+// on its thread long before, so a press of the pointer now stands in for it.
+GdkEvent* TriggerEvent() {
+  if (GdkEvent* current = gtk_get_current_event()) return current;
+  GdkDisplay* display = gdk_display_get_default();
+  GdkSeat* seat = display ? gdk_display_get_default_seat(display) : nullptr;
+  GdkEvent* event = gdk_event_new(GDK_BUTTON_PRESS);
+  event->button.window = GDK_WINDOW(g_object_ref(gdk_get_default_root_window()));
+  event->button.time = GDK_CURRENT_TIME;
+  event->button.button = 3;
+  if (seat) gdk_event_set_device(event, gdk_seat_get_pointer(seat));
+  return event;
+}
+
 }  // namespace
 
 UINT_PTR RunPopupMenu(const MenuRequest& request) {
@@ -50,8 +64,9 @@ UINT_PTR RunPopupMenu(const MenuRequest& request) {
                    }),
                    &tracking);
   GdkRectangle at{request.x, request.y, 1, 1};
+  std::unique_ptr<GdkEvent, void (*)(GdkEvent*)> trigger(TriggerEvent(), gdk_event_free);
   gtk_menu_popup_at_rect(GTK_MENU(menu), gdk_get_default_root_window(), &at,
-                         GDK_GRAVITY_NORTH_WEST, GDK_GRAVITY_NORTH_WEST, nullptr);
+                         GDK_GRAVITY_NORTH_WEST, GDK_GRAVITY_NORTH_WEST, trigger.get());
   if (gtk_widget_get_visible(menu)) {
     ModalScope modal;
     g_main_loop_run(loop.get());

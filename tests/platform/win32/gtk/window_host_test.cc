@@ -69,6 +69,21 @@ TEST(GtkWindowHost, MaximisedWindowCoversTheWorkAreaAndRestoresToItsPlace) {
   EXPECT_TRUE(EventuallyOnGui([&] { return SizeIs(window.hwnd(), 400, 300); }));
 }
 
+TEST(GtkWindowHost, MoveAndSizeMadeOnTheDisplayReachTheWindow) {
+  TestWindow window(L"moved", WS_POPUP | WS_VISIBLE, RECT{10, 10, 210, 110});
+  ASSERT_TRUE(EventuallyOnGui([&] { return Viewable(window.hwnd()); }));
+  OnGui([&] {
+    gtk_window_move(GtkWindowOf(window.hwnd()), 300, 200);
+    gtk_window_resize(GtkWindowOf(window.hwnd()), 250, 120);
+  });
+  RECT rect{};
+  EXPECT_TRUE(EventuallyOnGui([&] {
+    GetWindowRect(window.hwnd(), &rect);
+    return rect.left == 300 && rect.top == 200 && rect.right == 550 && rect.bottom == 320;
+  })) << rect.left << "," << rect.top << " " << rect.right << "," << rect.bottom;
+  EXPECT_TRUE(window.Saw(WM_SIZE));
+}
+
 TEST(GtkWindowHost, WindowManagersCloseReachesTheWindowAndTheGtkWindowGoesWithIt) {
   TestWindow window(L"closing", WS_POPUP | WS_VISIBLE, RECT{0, 0, 200, 100});
   ASSERT_TRUE(EventuallyOnGui([&] { return Viewable(window.hwnd()); }));
