@@ -293,6 +293,9 @@ void SyncWindow(HWND hwnd) {
 }
 
 void SetWindowImage(HWND hwnd, SurfacePtr image) {
+  // An image arriving after its window is gone, or painted by a child, has nowhere to go.
+  Snapshot s = Take(hwnd);
+  if (!s.exists || s.child) return;
   auto& slot = Hosts()[hwnd];
   if (!slot) {
     slot = std::make_unique<Host>();
