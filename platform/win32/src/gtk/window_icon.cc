@@ -11,6 +11,7 @@ namespace {
 constexpr size_t kGroupHeader = 6;
 constexpr size_t kGroupEntry = 14;
 constexpr size_t kFileEntry = 16;
+const unsigned char kPngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
 
 unsigned ReadWord(const unsigned char* at) { return at[0] | (at[1] << 8); }
 
@@ -72,7 +73,13 @@ GObjectPtr<GdkPixbuf> IconPixbuf(HICON icon) {
   if (!best) return nullptr;
   size_t image_size = 0;
   const unsigned char* image = ResourceBytes(MAKEINTRESOURCEW(ReadWord(best + 12)), RT_ICON, &image_size);
-  std::vector<unsigned char> file = SingleImageIcoFile(best, image, image_size);
+  // Images kept as PNG load as they are; the icon reader takes only bitmap images.
+  std::vector<unsigned char> file;
+  if (image && image_size > sizeof(kPngSignature) &&
+      std::memcmp(image, kPngSignature, sizeof(kPngSignature)) == 0)
+    file.assign(image, image + image_size);
+  else
+    file = SingleImageIcoFile(best, image, image_size);
   if (file.empty()) return nullptr;
   GObjectPtr<GdkPixbufLoader> loader(gdk_pixbuf_loader_new());
   bool written = gdk_pixbuf_loader_write(loader.get(), file.data(), file.size(), nullptr);

@@ -36,6 +36,19 @@ TEST(GtkShell, ShellExecuteRefusesWhatIsNotAWebAddressOrNotOpened) {
   EXPECT_LE(edit, 32u);
 }
 
+TEST(GtkWindowIcon, ProductIconResourceBecomesAPixbufAndABrokenGroupNone) {
+  using win32::internal::gtk::IconPixbuf;
+  HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(101));
+  ASSERT_TRUE(icon);
+  auto pixbuf = IconPixbuf(icon);
+  ASSERT_TRUE(pixbuf);
+  EXPECT_EQ(16, gdk_pixbuf_get_width(pixbuf.get()));
+  HICON lying = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(102));
+  ASSERT_TRUE(lying);
+  EXPECT_FALSE(IconPixbuf(lying));
+  EXPECT_FALSE(IconPixbuf(reinterpret_cast<HICON>(0x1234)));
+}
+
 TEST(GtkWindowIcon, IcoFileWrapsOneGroupImage) {
   using win32::internal::gtk::SingleImageIcoFile;
   const unsigned char entry[14] = {32, 32, 0, 0, 1, 0, 32, 0, 4, 0, 0, 0, 7, 0};

@@ -40,6 +40,10 @@ TEST(GtkWindowHost, ShownWindowAppearsUndecoratedWithItsCaptionAndHidesAgain) {
   EXPECT_TRUE(EventuallyOnGui([&] { return SizeIs(window.hwnd(), 400, 300); }));
   EXPECT_TRUE(RunCommand("xdotool search --onlyvisible --name 'Quellix' >/dev/null"));
 
+  HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(101));
+  SendMessageW(window.hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  EXPECT_TRUE(EventuallyOnGui([&] { return gtk_window_get_icon(GtkWindowOf(window.hwnd())) != nullptr; }));
+
   SetWindowTextW(window.hwnd(), L"主窗口");
   EXPECT_TRUE(EventuallyOnGui([&] {
     return g_strcmp0(gtk_window_get_title(GtkWindowOf(window.hwnd())), "主窗口") == 0;
