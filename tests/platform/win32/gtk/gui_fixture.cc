@@ -15,7 +15,7 @@ namespace gtk_test {
 namespace {
 
 constexpr UINT kCall = WM_APP + 1;
-constexpr int kSettleRounds = 300;
+constexpr int kSettleRounds = 1000;
 const wchar_t kClass[] = L"GtkDesktopTestWindow";
 
 class GuiEnvironment : public ::testing::Environment {
