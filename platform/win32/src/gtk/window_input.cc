@@ -59,12 +59,17 @@ bool WantsDoubleClicks(HWND hwnd) {
   return found != model.classes.end() && (found->second.info.style & CS_DBLCLKS);
 }
 
+LRESULT HitTest(HWND hwnd, GdkEventButton* event, POINT* screen) {
+  *screen = POINT{static_cast<LONG>(event->x), static_cast<LONG>(event->y)};
+  ClientToScreen(hwnd, screen);
+  return SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(screen->x, screen->y));
+}
+
 // A press on the caption or the size box is the window manager's to handle, as Win32's default
 // processing of the non-client press would.
 bool HandToWindowManager(HWND hwnd, GtkWidget* widget, GdkEventButton* event) {
-  POINT screen{static_cast<LONG>(event->x), static_cast<LONG>(event->y)};
-  ClientToScreen(hwnd, &screen);
-  LRESULT hit = SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+  POINT screen;
+  LRESULT hit = HitTest(hwnd, event, &screen);
   GtkWindow* top = GTK_WINDOW(gtk_widget_get_toplevel(widget));
   GdkWindowEdge edge;
   if (hit == HTCAPTION) {
@@ -88,6 +93,11 @@ gboolean OnPress(GtkWidget* widget, GdkEventButton* event, gpointer data) {
   if (!button) return FALSE;
   UINT message;
   if (event->type == GDK_2BUTTON_PRESS) {
+    POINT screen;
+    if (button == MK_LBUTTON && HitTest(hwnd, event, &screen) == HTCAPTION) {
+      PostMessageW(hwnd, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+      return TRUE;
+    }
     if (!WantsDoubleClicks(hwnd)) return TRUE;
     message = button == MK_LBUTTON ? WM_LBUTTONDBLCLK : WM_RBUTTONDBLCLK;
   } else if (event->type == GDK_BUTTON_PRESS) {

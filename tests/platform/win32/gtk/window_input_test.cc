@@ -55,6 +55,35 @@ TEST(GtkWindowInput, PressOnTheCaptionAreaIsTheWindowManagersNotTheWindows) {
   EXPECT_FALSE(window.Saw(WM_LBUTTONDOWN));
 }
 
+TEST(GtkWindowInput, DoubleClickOnTheCaptionAreaIsANonClientDoubleClick) {
+  TestWindow window(L"caption twice", WS_POPUP | WS_VISIBLE, RECT{200, 150, 600, 450});
+  window.SetHitTest(HTCAPTION);
+  ASSERT_TRUE(EventuallyOnGui([&] { return Viewable(window.hwnd()); }));
+  // Synthesized: a real double press would be taken by the move the first press begins.
+  OnGui([&] {
+    GtkWidget* layout = gtk_bin_get_child(GTK_BIN(GtkWindowOf(window.hwnd())));
+    GList* children = gtk_container_get_children(GTK_CONTAINER(layout));
+    GtkWidget* canvas = GTK_WIDGET(children->data);
+    g_list_free(children);
+    GdkEvent* press = gdk_event_new(GDK_2BUTTON_PRESS);
+    press->button.window = GDK_WINDOW(g_object_ref(gtk_widget_get_window(canvas)));
+    press->button.button = 1;
+    press->button.x = 30;
+    press->button.y = 10;
+    gboolean handled = FALSE;
+    g_signal_emit_by_name(canvas, "button-press-event", press, &handled);
+    gdk_event_free(press);
+  });
+  ASSERT_TRUE(EventuallyOnGui([&] { return window.Saw(WM_NCLBUTTONDBLCLK); }));
+  for (const Seen& seen : window.Log())
+    if (seen.message == WM_NCLBUTTONDBLCLK) {
+      EXPECT_EQ(static_cast<WPARAM>(HTCAPTION), seen.wparam);
+      EXPECT_EQ(230, GET_X_LPARAM(seen.lparam));
+      EXPECT_EQ(160, GET_Y_LPARAM(seen.lparam));
+    }
+  EXPECT_FALSE(window.Saw(WM_LBUTTONDBLCLK));
+}
+
 TEST(GtkWindowInput, KeysArriveAsVirtualKeysAndAltMakesThemSystemKeys) {
   TestWindow window(L"keys", WS_POPUP | WS_VISIBLE, RECT{100, 100, 400, 300});
   ASSERT_TRUE(EventuallyOnGui([&] { return Viewable(window.hwnd()); }));
