@@ -101,6 +101,8 @@ GSourceFuncs g_queue_source_funcs = {
 bool AdoptGuiThread() {
   bool expected = false;
   if (!g_claimed.compare_exchange_strong(expected, true)) return false;
+  // X11 where it is offered (XWayland too): window placement and global hot keys need it.
+  gdk_set_allowed_backends("x11,*");
   if (!gtk_init_check(nullptr, nullptr)) return false;
   ThreadQueue& queue = CurrentQueue();
   // Lives as long as the process: the GUI thread is never given up.
