@@ -159,14 +159,15 @@ bool BrowserView::DecideNavigation(WebKitNavigationPolicyDecision* decision) {
   return true;
 }
 
+// The view's address may still be the old document's when its load starts;
+// the navigation decided last is the one starting (frames of the new
+// document decide only once it has started).
 void BrowserView::StartLoad() {
-  const std::string url = UriOf(view_.get());
+  std::string url = UriOf(view_.get());
   cef_transition_type_t transition = client_request_ ? TT_EXPLICIT : TT_LINK;
-  for (auto it = decided_.rbegin(); it != decided_.rend(); ++it) {
-    if (it->first == url) {
-      transition = it->second;
-      break;
-    }
+  if (!decided_.empty()) {
+    url = decided_.back().first;
+    transition = decided_.back().second;
   }
   decided_.clear();
   client_request_ = false;

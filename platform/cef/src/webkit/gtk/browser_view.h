@@ -62,8 +62,8 @@ class BrowserView {
   GObjectPtr<WebKitWebView> view_;
   // The next navigation WebKit decides was asked for by the client.
   bool client_request_ = false;
-  // Navigations WebKit decided (of any frame): address and transition.
-  // Only the main frame's load starts, so its entry is found by address.
+  // Navigations WebKit decided (of any frame) since the last load started:
+  // address and transition.
   std::vector<std::pair<std::string, cef_transition_type_t>> decided_;
   // The load under way began with OnLoadStart and has not ended yet.
   bool load_open_ = false;
