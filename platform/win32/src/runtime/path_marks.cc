@@ -1,5 +1,6 @@
 #include "runtime/path_marks.h"
 
+#include <atomic>
 #include <mutex>
 #include <set>
 #include <utility>
@@ -11,6 +12,8 @@ namespace {
 struct Marks {
   std::mutex lock;
   std::set<std::pair<std::string, PathMark>> marked;
+  // Lets the runtime's hot paths skip the lock while no test has marked anything.
+  std::atomic<bool> any{false};
 };
 
 Marks& TheMarks() {
@@ -35,10 +38,12 @@ void MarkPath(const std::string& path, PathMark mark) {
   Marks& marks = TheMarks();
   std::lock_guard<std::mutex> held(marks.lock);
   marks.marked.emplace(NormalizePath(path), mark);
+  marks.any = true;
 }
 
 bool IsPathMarked(const std::string& path, PathMark mark) {
   Marks& marks = TheMarks();
+  if (!marks.any) return false;
   std::lock_guard<std::mutex> held(marks.lock);
   return marks.marked.count({NormalizePath(path), mark}) != 0;
 }
@@ -47,6 +52,7 @@ void ClearPathMarks() {
   Marks& marks = TheMarks();
   std::lock_guard<std::mutex> held(marks.lock);
   marks.marked.clear();
+  marks.any = false;
 }
 
 }  // namespace win32::internal
