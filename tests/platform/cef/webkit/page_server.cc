@@ -55,9 +55,9 @@ std::string PageServer::Url(const std::string& path) const {
   return "http://127.0.0.1:" + std::to_string(port_) + path;
 }
 
-void PageServer::Add(const std::string& path, const std::string& html) {
+void PageServer::Add(const std::string& path, const std::string& body, const std::string& type) {
   std::lock_guard<std::mutex> held(lock_);
-  pages_[path] = html;
+  pages_[path] = Page{body, type};
 }
 
 void PageServer::Release() {
@@ -100,17 +100,19 @@ void PageServer::Answer(int client) {
   const std::string path = request.substr(start, request.find(' ', start) - start);
   std::string status = "200 OK";
   std::string body;
+  std::string type = "text/html";
   {
     std::unique_lock<std::mutex> held(lock_);
     if (path == "/held")
       released_cv_.wait(held, [this] { return released_; });
     auto found = pages_.find(path);
-    if (found != pages_.end())
-      body = found->second;
-    else
+    if (found != pages_.end()) {
+      body = found->second.body;
+      type = found->second.type;
+    } else
       status = "404 Not Found";
   }
-  const std::string answer = "HTTP/1.1 " + status + "\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: " +
+  const std::string answer = "HTTP/1.1 " + status + "\r\nContent-Type: " + type + "\r\nContent-Length: " +
                              std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
   ssize_t ignored = write(client, answer.data(), answer.size());
   (void)ignored;

@@ -16,8 +16,8 @@ class PageServer {
 
   // "http://127.0.0.1:<port><path>"
   std::string Url(const std::string& path) const;
-  // Serves |html| at |path| (text/html, 200) from now on.
-  void Add(const std::string& path, const std::string& html);
+  // Serves |body| at |path| (200) from now on.
+  void Add(const std::string& path, const std::string& body, const std::string& type = "text/html; charset=utf-8");
   // Lets the answers to "/held" go.
   void Release();
 
@@ -31,7 +31,11 @@ class PageServer {
   std::condition_variable released_cv_;
   bool released_ = false;
   bool stopping_ = false;
-  std::map<std::string, std::string> pages_;
+  struct Page {
+    std::string body;
+    std::string type;
+  };
+  std::map<std::string, Page> pages_;
   std::thread thread_;
 };
 

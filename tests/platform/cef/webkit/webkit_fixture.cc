@@ -19,6 +19,8 @@ class EngineEnvironment : public ::testing::Environment {
     CefSettings settings;
     settings.multi_threaded_message_loop = 1;
     settings.command_line_args_disabled = 1;
+    CefString(&settings.cache_path) = EngineCachePath();
+    CefString(&settings.locale) = "zh-CN";
     ASSERT_TRUE(CefInitialize(CefMainArgs(GetModuleHandleW(NULL)), settings, NULL, NULL));
   }
   void TearDown() override { CefShutdown(); }
@@ -38,6 +40,14 @@ HWND MakeParent() {
 }
 
 }  // namespace
+
+const std::string& EngineCachePath() {
+  static const std::string path = [] {
+    char folder[] = "/tmp/webkit-engine-cache-XXXXXX";
+    return std::string(mkdtemp(folder));
+  }();
+  return path;
+}
 
 void OnUiThread(const std::function<void()>& fn) {
   std::promise<void> done;

@@ -13,6 +13,9 @@
 #include "page_server.h"
 #include "test_client.h"
 
+// The engine's cache folder (a new folder for each run); its locale is "zh-CN".
+const std::string& EngineCachePath();
+
 // Runs |fn| on the engine's UI thread and waits for it.
 void OnUiThread(const std::function<void()>& fn);
 

@@ -174,16 +174,24 @@ void BrowserView::StartLoad() {
   CefRefPtr<Frame> frame = browser_->MainFrame();
   if (!frame)
     return;
+  committed_ = false;
   load_open_ = BeginLoad(browser_, frame, url, transition);
   if (!load_open_)
     webkit_web_view_stop_loading(view_.get());
 }
 
+// A document WebKit cannot show is downloaded; the load it came from ends
+// as aborted.
 gboolean BrowserView::OnDecidePolicy(WebKitWebView* view, WebKitPolicyDecision* decision,
                                      WebKitPolicyDecisionType type, BrowserView* self) {
-  if (type != WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION)
-    return FALSE;
-  return self->DecideNavigation(WEBKIT_NAVIGATION_POLICY_DECISION(decision));
+  if (type == WEBKIT_POLICY_DECISION_TYPE_NAVIGATION_ACTION)
+    return self->DecideNavigation(WEBKIT_NAVIGATION_POLICY_DECISION(decision));
+  if (type == WEBKIT_POLICY_DECISION_TYPE_RESPONSE &&
+      !webkit_response_policy_decision_is_mime_type_supported(WEBKIT_RESPONSE_POLICY_DECISION(decision))) {
+    webkit_policy_decision_download(decision);
+    return TRUE;
+  }
+  return FALSE;
 }
 
 void BrowserView::OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, BrowserView* self) {
@@ -199,6 +207,7 @@ void BrowserView::OnLoadChanged(WebKitWebView* view, WebKitLoadEvent event, Brow
         frame->SetURL(UriOf(view));
       break;
     case WEBKIT_LOAD_COMMITTED:
+      self->committed_ = true;
       if (self->load_open_)
         CommitLoad(self->browser_, frame, UriOf(view), self->HistoryOfView());
       break;
@@ -223,6 +232,11 @@ gboolean BrowserView::OnLoadFailed(WebKitWebView* view, WebKitLoadEvent event, c
   if (!self->load_open_ && failure.code == ERR_ABORTED)
     return TRUE;
   self->load_open_ = false;
+  // A load that never committed leaves the frame at its last document.
+  if (!self->committed_) {
+    const std::vector<CefString> history = frame->History();
+    frame->SetURL(history.empty() ? CefString() : history.back());
+  }
   EndLoadWithError(self->browser_, frame, uri ? uri : "", failure.code, failure.text);
   return TRUE;
 }

@@ -67,6 +67,8 @@ class BrowserView {
   std::vector<std::pair<std::string, cef_transition_type_t>> decided_;
   // The load under way began with OnLoadStart and has not ended yet.
   bool load_open_ = false;
+  // The document of the load under way has committed.
+  bool committed_ = false;
 };
 
 }  // namespace cef_internal
