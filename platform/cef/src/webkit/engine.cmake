@@ -19,14 +19,20 @@ add_library(cef_web_extension OBJECT ${CEF_WEB_EXTENSION_SOURCES})
 target_include_directories(cef_web_extension PRIVATE ${PROJECT_SOURCE_DIR}/platform/win32/src)
 target_link_libraries(cef_web_extension PUBLIC cef PkgConfig::QUELLIX_WEBKIT_EXTENSION)
 
-# quellix_add_web_extension(<program> <libraries>...): the renderer of
-# <program> in WebKit's web process. The library lies in the folder
-# "<program>-web-extension" beside the program and enters the program's own
-# WinMain (from <libraries>) as its renderer sub-process.
+# quellix_add_web_extension(<program> [SOURCES <files>...] LIBRARIES <libraries>...):
+# the renderer of <program> in WebKit's web process. The library lies in the
+# folder "<program>-web-extension" beside the program and enters the
+# program's own WinMain (from the sources and libraries given, compiled as
+# the program's) as its renderer sub-process. Nothing may stay undefined:
+# the web process would refuse the library without a word.
 function(quellix_add_web_extension program)
+  cmake_parse_arguments(PARSE_ARGV 1 EXTENSION "" "" "SOURCES;LIBRARIES")
   set(extension ${program}_web_extension)
-  add_library(${extension} MODULE)
-  target_link_libraries(${extension} PRIVATE cef_web_extension ${ARGN})
+  add_library(${extension} MODULE ${EXTENSION_SOURCES})
+  target_compile_definitions(${extension} PRIVATE $<TARGET_PROPERTY:${program},COMPILE_DEFINITIONS>)
+  target_include_directories(${extension} PRIVATE $<TARGET_PROPERTY:${program},INCLUDE_DIRECTORIES>)
+  target_link_libraries(${extension} PRIVATE cef_web_extension ${EXTENSION_LIBRARIES})
+  target_link_options(${extension} PRIVATE "-Wl,--no-undefined")
   set_target_properties(${extension} PROPERTIES
     OUTPUT_NAME ${program}-renderer
     LIBRARY_OUTPUT_DIRECTORY $<TARGET_FILE_DIR:${program}>/$<TARGET_FILE_NAME:${program}>-web-extension)
