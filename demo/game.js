@@ -1,0 +1,22 @@
+// The game page: tells the launcher its pay link, reports what the launcher answered, and
+// offers the things a game page does (title changes, popups, app: commands, downloads).
+(function () {
+  var level = 1;
+  var payLink = location.origin + "/pay.html?server=3";
+  var answer = "no launcher";
+  if (typeof window.JsCallWindowsClient === "function") {
+    answer = String(window.JsCallWindowsClient("PayUrl", payLink));
+  }
+  document.getElementById("bridge").textContent = "bridge: PayUrl → " + answer;
+  // The demo server writes reports to its log, so a test can see what the page saw.
+  fetch("/report?payurl=" + encodeURIComponent(answer)).catch(function () {});
+
+  document.getElementById("level").addEventListener("click", function () {
+    level += 1;
+    document.title = "Demo game · level " + level;
+    fetch("/report?title=" + encodeURIComponent(document.title)).catch(function () {});
+  });
+  document.getElementById("shop").addEventListener("click", function () {
+    window.open(location.origin + "/shop.html", "shop", "width=480,height=360");
+  });
+})();

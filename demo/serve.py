@@ -1,0 +1,49 @@
+#!/usr/bin/env python3
+"""Serves the demo site on the loopback address.
+
+Usage: serve.py [PORT] [LOG]. Each request path is appended to LOG (when given), so a script
+can see what the pages reported (/report?...) and what they fetched. Ends on SIGTERM.
+"""
+import functools
+import http.server
+import os
+import signal
+import sys
+
+SITE = os.path.dirname(os.path.abspath(__file__))
+
+
+class DemoHandler(http.server.SimpleHTTPRequestHandler):
+    log_path = None
+
+    def do_GET(self):
+        self._record()
+        if self.path.startswith("/report"):
+            self.send_response(204)
+            self.end_headers()
+            return
+        super().do_GET()
+
+    def _record(self):
+        if self.log_path:
+            with open(self.log_path, "a", encoding="utf-8") as log:
+                log.write(self.path + "\n")
+
+    def log_message(self, format, *args):
+        pass
+
+
+def main():
+    port = int(sys.argv[1]) if len(sys.argv) > 1 else 8617
+    DemoHandler.log_path = sys.argv[2] if len(sys.argv) > 2 else None
+    handler = functools.partial(DemoHandler, directory=SITE)
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
+    try:
+        server.serve_forever()
+    finally:
+        server.server_close()
+
+
+if __name__ == "__main__":
+    main()
