@@ -124,3 +124,18 @@ TEST_F(WebKitEngineTest, AddressesWebKitCannotLoadStartAndAreOfferedToTheSystem)
   EXPECT_TRUE(Recorded(client_, "OnLoadError", std::to_string(ERR_ABORTED)));
   EXPECT_EQ(server_.Url("/first.html"), browser_->GetMainFrame()->GetURL().ToString());
 }
+
+// Popups the client lets open get windows of their own, but a page cannot
+// open them without bound.
+TEST_F(WebKitEngineTest, AllowedPopupsOpenUpToTheBound) {
+  server_.Add("/first.html", kFirst);
+  Open(server_.Url("/first.html"));
+  ASSERT_TRUE(Eventually([this] { return Recorded(client_, "OnLoadEnd", "/first.html"); }));
+  browser_->GetMainFrame()->ExecuteJavaScript(
+      "var opened = 0;"
+      "for (var i = 0; i < 100; ++i) if (window.open('about:blank', 'popup' + i)) ++opened;"
+      "document.title = 'opened:' + opened;",
+      "", 0);
+  ASSERT_TRUE(Eventually([this] { return Recorded(client_, "OnTitleChange", "opened:"); }));
+  EXPECT_TRUE(Recorded(client_, "OnTitleChange", "opened:16"));
+}

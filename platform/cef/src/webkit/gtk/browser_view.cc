@@ -39,8 +39,7 @@ std::string UriOf(WebKitWebView* view) {
 
 }  // namespace
 
-BrowserView::BrowserView(WebKitEngine* engine, CefRefPtr<Browser> browser)
-    : engine_(engine), browser_(browser) {
+BrowserView::BrowserView(WebKitEngine* engine, CefRefPtr<Browser> browser) : browser_(browser) {
   view_ = GObjectPtr<WebKitWebView>::Share(WEBKIT_WEB_VIEW(
       g_object_new(WEBKIT_TYPE_WEB_VIEW, "web-context", engine->context(), "settings", engine->settings(), nullptr)));
   WebKitWebView* view = view_.get();

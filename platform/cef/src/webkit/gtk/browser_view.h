@@ -57,7 +57,6 @@ class BrowserView {
   void StartLoad();
   Browser::History HistoryOfView() const;
 
-  WebKitEngine* const engine_;
   const CefRefPtr<Browser> browser_;
   GObjectPtr<WebKitWebView> view_;
   // The next navigation WebKit decides was asked for by the client.
