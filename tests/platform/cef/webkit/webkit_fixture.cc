@@ -8,6 +8,17 @@
 
 namespace {
 
+// Switches the application gives the engine, as the launcher's does.
+class SwitchingApp : public CefApp {
+ public:
+  void OnBeforeCommandLineProcessing(const CefString& process_type, CefRefPtr<CefCommandLine> command_line) override {
+    command_line->AppendSwitch("--disable-web-security");
+  }
+
+ private:
+  IMPLEMENT_REFCOUNTING(SwitchingApp);
+};
+
 class EngineEnvironment : public ::testing::Environment {
  public:
   // Before anything picks the desktop: the real one, and WebKit's web
@@ -21,7 +32,7 @@ class EngineEnvironment : public ::testing::Environment {
     settings.command_line_args_disabled = 1;
     CefString(&settings.cache_path) = EngineCachePath();
     CefString(&settings.locale) = "zh-CN";
-    ASSERT_TRUE(CefInitialize(CefMainArgs(GetModuleHandleW(NULL)), settings, NULL, NULL));
+    ASSERT_TRUE(CefInitialize(CefMainArgs(GetModuleHandleW(NULL)), settings, new SwitchingApp, NULL));
   }
   void TearDown() override { CefShutdown(); }
 };

@@ -13,7 +13,8 @@
 #include "page_server.h"
 #include "test_client.h"
 
-// The engine's cache folder (a new folder for each run); its locale is "zh-CN".
+// The engine's cache folder (a new folder for each run); its locale is
+// "zh-CN" and its application gives it "--disable-web-security".
 const std::string& EngineCachePath();
 
 // Runs |fn| on the engine's UI thread and waits for it.

@@ -34,3 +34,19 @@ TEST_F(WebKitEngineTest, TheEngineKeepsItsDataInTheCacheFolder) {
     return entries > 2;  // more than "." and ".."
   }));
 }
+
+// A page may read another origin's answers when the switch is given.
+TEST_F(WebKitEngineTest, DisabledWebSecurityLetsAPageReadAnotherOrigin) {
+  PageServer other;
+  other.Add("/data.txt", "from the other origin", "text/plain");
+  server_.Add("/reader.html",
+              "<html><body><script>"
+              "try { var request = new XMLHttpRequest();"
+              "  request.open('GET', '" + other.Url("/data.txt") + "', false); request.send();"
+              "  document.title = 'read:' + request.responseText; }"
+              "catch (e) { document.title = 'refused:' + e; }"
+              "</script></body></html>");
+  Open(server_.Url("/reader.html"));
+  ASSERT_TRUE(Eventually([this] { return Recorded(client_, "OnTitleChange", "read:") || Recorded(client_, "OnTitleChange", "refused:"); }));
+  EXPECT_TRUE(Recorded(client_, "OnTitleChange", "read:from the other origin"));
+}
