@@ -112,6 +112,21 @@ TEST(DeliverableResourcesTest, EveryImageDecodesInItsSizeAndCopiesMatchTheirOrig
   EXPECT_FALSE(config->content.empty());
 }
 
+TEST(DeliverableResourcesTest, SharedMembersHoldTheSameBytesAsInTheOtherProductsArchive) {
+  const std::vector<ZipMember> own = SkinArchive();
+  const std::vector<ZipMember> other = ReadZipFile(QUELLIX_OTHER_ARCHIVE);
+  ASSERT_FALSE(other.empty());
+  for (const char* name : {"browser.xml", "res.xml", "imgs/6_n.png", "imgs/6_d.png", "imgs/7_n.png", "imgs/7_d.png",
+                           "imgs/1_d.png", "imgs/1_n.png", "imgs/2_d.png", "imgs/2_n.png", "imgs/3_d.png",
+                           "imgs/3_n.png", "imgs/4_d.png", "imgs/4_n.png", "imgs/sep.png", "imgs/style.png",
+                           "imgs/cg22.txt"}) {
+    const ZipMember* a = Member(own, name);
+    const ZipMember* b = Member(other, name);
+    ASSERT_TRUE(a && b) << name;
+    EXPECT_TRUE(a->content == b->content) << name;
+  }
+}
+
 // Every button image the game window's skin names is cut from a strip by a source rectangle:
 // normal on top, hot below it, pushed at the bottom, each as tall as the button's state.
 TEST(DeliverableResourcesTest, ButtonStripsHoldDistinctStatesWhereTheSkinSelectsThem) {
