@@ -11,6 +11,11 @@
   // The demo server writes reports to its log, so a test can see what the page saw.
   fetch("/report?payurl=" + encodeURIComponent(answer)).catch(function () {});
 
+  // Nothing listens on the port after the site's. (Ports like 9 or 1 would be refused by the
+  // engine itself before any connection, which is not what an offline server looks like.)
+  document.getElementById("offline").href =
+      location.protocol + "//" + location.hostname + ":" + (Number(location.port || 80) + 1) + "/";
+
   document.getElementById("level").addEventListener("click", function () {
     level += 1;
     document.title = "Demo game · level " + level;
