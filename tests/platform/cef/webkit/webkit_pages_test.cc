@@ -139,3 +139,15 @@ TEST_F(WebKitEngineTest, AllowedPopupsOpenUpToTheBound) {
   ASSERT_TRUE(Eventually([this] { return Recorded(client_, "OnTitleChange", "opened:"); }));
   EXPECT_TRUE(Recorded(client_, "OnTitleChange", "opened:16"));
 }
+
+// WebKit tells the view only of main-frame loads; an inline frame's new
+// document still reaches the client, in its own frame.
+TEST_F(WebKitEngineTest, InlineFrameDocumentStartsAndEndsInItsOwnFrame) {
+  server_.Add("/outer.html", "<html><body><iframe src='/inner.html?client=1'></iframe></body></html>");
+  server_.Add("/inner.html?client=1", kSecond);
+  Open(server_.Url("/outer.html"));
+  ASSERT_TRUE(Eventually([this] { return Recorded(client_, "OnLoadEnd", "/inner.html?client=1 200"); }));
+  EXPECT_TRUE(Recorded(client_, "OnLoadStart", "/inner.html?client=1" + TypeOf(TT_AUTO_SUBFRAME)));
+  EXPECT_EQ(server_.Url("/outer.html"), browser_->GetMainFrame()->GetURL().ToString());
+  EXPECT_EQ(2u, browser_->GetFrameCount());
+}

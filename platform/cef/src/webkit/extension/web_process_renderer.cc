@@ -1,11 +1,13 @@
 #include "src/webkit/extension/web_process_renderer.h"
 
 #include <map>
+#include <string>
 #include <thread>
 
 #include "include/cef_render_process_handler.h"
 #include "src/threads/task_thread.h"
 #include "src/webkit/extension/page_browser.h"
+#include "src/webkit/gtk/frame_document_message.h"
 #include "src/webkit/gtk/message_arguments.h"
 
 namespace cef_internal {
@@ -75,6 +77,12 @@ void OnWindowObjectCleared(WebKitScriptWorld* world, WebKitWebPage* page, WebKit
     dropped->Detach();
   }
   ReleaseContext(browser, page_frame);
+  if (!webkit_frame_is_main_frame(frame)) {
+    CefRefPtr<CefProcessMessage> document = CefProcessMessage::Create(kFrameDocumentMessage);
+    document->GetArgumentList()->SetString(0, std::to_string(webkit_frame_get_id(frame)));
+    document->GetArgumentList()->SetString(1, page_frame->GetURL());
+    browser->SendProcessMessage(PID_BROWSER, document);
+  }
   JSCContext* js = webkit_frame_get_js_context_for_script_world(frame, world);
   CefRefPtr<JscContext> context = new JscContext(browser.get(), page_frame.get(), js);
   g_object_unref(js);

@@ -8,6 +8,7 @@
 #include "src/core/process_message.h"
 #include "src/webkit/gtk/context_menu.h"
 #include "src/webkit/gtk/external_protocol.h"
+#include "src/webkit/gtk/frame_document_message.h"
 #include "src/webkit/gtk/load_dispatch.h"
 #include "src/webkit/gtk/load_error.h"
 #include "src/webkit/gtk/message_arguments.h"
@@ -23,6 +24,7 @@ namespace {
 // Decided navigations kept until their load starts; a page that decides
 // more without starting any only replaces the oldest.
 const size_t kMaxDecidedNavigations = 32;
+const size_t kMaxFramesFollowed = 256;
 
 int StatusOf(WebKitWebView* view) {
   WebKitWebResource* resource = webkit_web_view_get_main_resource(view);
@@ -272,8 +274,19 @@ void BrowserView::OnContextMenuDismissed(WebKitWebView* view, BrowserView* self)
 gboolean BrowserView::OnUserMessage(WebKitWebView* view, WebKitUserMessage* message, BrowserView* self) {
   const char* name = webkit_user_message_get_name(message);
   CefRefPtr<CefProcessMessage> received = CefProcessMessage::Create(name ? name : "");
-  if (!ArgumentsFromVariant(webkit_user_message_get_parameters(message), received->GetArgumentList()))
+  CefRefPtr<CefListValue> arguments = received->GetArgumentList();
+  if (!ArgumentsFromVariant(webkit_user_message_get_parameters(message), arguments))
     return TRUE;
+  if (received->GetName() == kFrameDocumentMessage) {
+    // Inline frames are known by WebKit's id; they have no other name here.
+    // A page that makes frames without end is not followed beyond the bound.
+    if (arguments->GetSize() != 2 || arguments->GetType(0) != VTYPE_STRING || arguments->GetType(1) != VTYPE_STRING)
+      return TRUE;
+    const std::string name = "frame-" + arguments->GetString(0).ToString();
+    if (self->browser_->GetFrame(CefString(name)) || self->browser_->GetFrameCount() < kMaxFramesFollowed)
+      ReportFrameDocument(self->browser_, self->browser_->FrameNamed(name), arguments->GetString(1));
+    return TRUE;
+  }
   DeliverToBrowser(self->browser_->GetIdentifier(), received);
   return TRUE;
 }

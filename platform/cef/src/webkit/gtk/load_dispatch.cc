@@ -48,6 +48,19 @@ void CommitLoad(CefRefPtr<Browser> browser, CefRefPtr<Frame> frame, const CefStr
     display->OnAddressChange(browser.get(), frame.get(), url);
 }
 
+void ReportFrameDocument(CefRefPtr<Browser> browser, CefRefPtr<Frame> frame, const CefString& url) {
+  if (browser->IsClosed())
+    return;
+  CefRefPtr<CefLoadHandler> handler = HandlerOf(browser, &CefClient::GetLoadHandler);
+  frame->SetURL(url);
+  if (handler)
+    handler->OnLoadStart(browser.get(), frame.get(), TT_AUTO_SUBFRAME);
+  frame->Commit(url);
+  BrowserRegistry::Get().NotifyChanged();
+  if (handler)
+    handler->OnLoadEnd(browser.get(), frame.get(), 200);
+}
+
 void EndLoad(CefRefPtr<Browser> browser, CefRefPtr<Frame> frame, int http_status) {
   if (browser->IsClosed())
     return;

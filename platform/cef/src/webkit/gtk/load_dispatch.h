@@ -21,6 +21,11 @@ bool BeginLoad(CefRefPtr<Browser> browser, CefRefPtr<Frame> frame, const CefStri
 void CommitLoad(CefRefPtr<Browser> browser, CefRefPtr<Frame> frame, const CefString& url,
                 const Browser::History& history);
 
+// An inline frame shows a new document (WebKit tells of it only once it has
+// committed): OnLoadStart, then OnLoadEnd, the browser's loading state
+// untouched. A StopLoad during OnLoadStart stops the browser's other loads.
+void ReportFrameDocument(CefRefPtr<Browser> browser, CefRefPtr<Frame> frame, const CefString& url);
+
 // OnLoadEnd, then OnLoadingStateChange.
 void EndLoad(CefRefPtr<Browser> browser, CefRefPtr<Frame> frame, int http_status);
 
