@@ -206,3 +206,20 @@ TEST(ResourceIndexTest, MapsSkinNamesToMembersAndSkipsUnknownContent) {
   CResourceManager* fresh = CResourceManager::GetInstance();
   EXPECT_EQ(fresh->GetXmlPath(_T("XML_MSG")), nullptr);
 }
+
+TEST_F(BuilderTest, AbsurdNumbersInAttributesAreHeldWithinAMillionPixels) {
+  CControlUI* root = Build(
+      "<Window><VerticalLayout>"
+      "<Button name=\"b\" width=\"1e30\" padding=\"8.9e36,-1e400,nan,2\" />"
+      "<Button name=\"c\" pos=\"-inf,0,inf,1e300\" float=\"true\" height=\"-nan\" />"
+      "</VerticalLayout></Window>");
+  ASSERT_NE(root, nullptr);
+  CControlUI* b = manager_.FindControl(_T("b"));
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->GetFixedWidth(), 1000000);
+  const RECT padding = b->GetPadding();
+  EXPECT_EQ(padding.left, 1000000);
+  EXPECT_EQ(padding.top, -1000000);
+  EXPECT_EQ(padding.right, 0);
+  EXPECT_EQ(padding.bottom, 2);
+}

@@ -1,11 +1,14 @@
 #include "Core/AttributeParse.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <cwctype>
 
 namespace DuiLib {
 
 namespace {
+
+const double kNumberLimit = 1000000;
 
 const wchar_t* SkipSeparators(const wchar_t* p) {
   while (*p != L'\0' && (std::iswspace(*p) || *p == L',')) ++p;
@@ -32,7 +35,9 @@ int ParseNumbers(LPCTSTR value, double* numbers, int count) {
     wchar_t* end = NULL;
     double number = std::wcstod(p, &end);
     if (end == p) break;
-    numbers[got++] = number;
+    // Skins measure in pixels: a bound far beyond any screen keeps every later conversion to
+    // an integer, and sums of edges, in range. NaN reads as 0.
+    numbers[got++] = number == number ? std::clamp(number, -kNumberLimit, kNumberLimit) : 0;
     p = end;
   }
   return got;

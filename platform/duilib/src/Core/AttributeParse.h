@@ -13,7 +13,8 @@ int ParseInt(LPCTSTR value);
 bool ParseBool(LPCTSTR value);
 // "#AARRGGBB", or "#RRGGBB" for an opaque colour.
 DWORD ParseColor(LPCTSTR value);
-// Up to count decimal numbers separated by commas; returns how many were read.
+// Up to count decimal numbers separated by commas, each held within +-1000000; returns how
+// many were read.
 int ParseNumbers(LPCTSTR value, double* numbers, int count);
 
 }  // namespace DuiLib
