@@ -33,11 +33,20 @@ class DemoHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class DemoServer(http.server.ThreadingHTTPServer):
+    daemon_threads = True
+
+    def handle_error(self, request, client_address):
+        # A browser that drops a connection it no longer needs is no fault of the site.
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
 def main():
     port = int(sys.argv[1]) if len(sys.argv) > 1 else 8617
     DemoHandler.log_path = sys.argv[2] if len(sys.argv) > 2 else None
     handler = functools.partial(DemoHandler, directory=SITE)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", port), handler)
+    server = DemoServer(("127.0.0.1", port), handler)
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
     try:
         server.serve_forever()

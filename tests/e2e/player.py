@@ -6,7 +6,7 @@ Usage: player.py PROGRAM PRODUCT PORT SHOTS_DIR
   PRODUCT    vantellis | tessmarkcorvane
   SHOTS_DIR  where the screenshots go
 
-Needs DISPLAY, xdotool and scrot. Serves the demo site itself, gives the launcher a fresh home,
+Needs DISPLAY, xdotool, xwininfo and scrot. Serves the demo site itself, gives the launcher a fresh home,
 cache folder and a stand-in web browser (the "shell recorder": every address the launcher hands
 to the system lands in a file), clicks and types with real X input, checks what a player would
 see and writes screenshots. Prints one line per step (ok / FAIL / skip). Exits 0 when nothing
@@ -45,10 +45,19 @@ class Window:
     def __init__(self, wid):
         self.wid = wid
         self.name = run("xdotool", "getwindowname", wid).strip()
-        shell = dict(line.split("=", 1) for line in
-                     run("xdotool", "getwindowgeometry", "--shell", wid).split() if "=" in line)
-        self.x, self.y = int(shell.get("X", 0)), int(shell.get("Y", 0))
-        self.w, self.h = int(shell.get("WIDTH", 0)), int(shell.get("HEIGHT", 0))
+        # xwininfo gives the position on the screen even inside a window manager's frame.
+        info = {}
+        for line in run("xwininfo", "-id", wid).splitlines():
+            key, _, value = line.strip().partition(":")
+            info[key] = value.strip()
+
+        def number(key):
+            try:
+                return int(info.get(key, "0"))
+            except ValueError:
+                return 0
+        self.x, self.y = number("Absolute upper-left X"), number("Absolute upper-left Y")
+        self.w, self.h = number("Width"), number("Height")
 
     def area(self):
         return self.w * self.h
@@ -408,7 +417,7 @@ def main():
         print(__doc__.strip(), file=sys.stderr)
         return 2
     program, product, port, shots = sys.argv[1], sys.argv[2], int(sys.argv[3]), sys.argv[4]
-    for tool in ("xdotool", "scrot"):
+    for tool in ("xdotool", "xwininfo", "scrot"):
         if not shutil.which(tool):
             print("skip: %s is not installed" % tool)
             return 2
