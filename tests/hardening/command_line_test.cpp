@@ -5,6 +5,7 @@
 
 #include "app/browser_app.h"
 #include "app/process_app.h"
+#include "cef/testing/engine.h"
 #include "include/cef_command_line.h"
 #include "renderer/renderer_app.h"
 
@@ -62,4 +63,30 @@ TEST(OddCommandLineTest, MegabyteLineOfQuotesAndBackslashesIsReadToTheEnd) {
   commandLine->InitFromString(text);
   EXPECT_TRUE(commandLine->HasArguments());
   EXPECT_TRUE(dynamic_cast<CRendererApp*>(CreateProcessApp(commandLine).get()) != NULL);
+}
+
+// The engine writes its command line out for its sub-processes; what it writes must read back
+// as the same switches and arguments, or a crafted word could smuggle a switch across.
+TEST(OddCommandLineTest, WrittenOutLineReadsBackAsTheSameSwitchesAndArguments) {
+  const wchar_t* const lines[] = {
+      L"Vantellis.exe \"et=y-pss\" -process\" -- \"d \\\\\"e\\\"d \\\\\"e",
+      L"Vantellis.exe \"--evil --type=renderer\" plain",
+      L"Vantellis.exe \"--name with space=value with space\" -- \"--not a switch\"",
+  };
+  for (const wchar_t* text : lines) {
+    SCOPED_TRACE(std::string(text, text + wcslen(text)));
+    CefRefPtr<CefCommandLine> first = CefCommandLine::CreateCommandLine();
+    first->InitFromString(text);
+    CefRefPtr<CefCommandLine> again = CefCommandLine::CreateCommandLine();
+    again->InitFromString(first->GetCommandLineString());
+    CefCommandLine::SwitchMap firstSwitches, againSwitches;
+    first->GetSwitches(firstSwitches);
+    again->GetSwitches(againSwitches);
+    EXPECT_EQ(againSwitches, firstSwitches);
+    CefCommandLine::ArgumentList firstArguments, againArguments;
+    first->GetArguments(firstArguments);
+    again->GetArguments(againArguments);
+    EXPECT_EQ(againArguments, firstArguments);
+    EXPECT_FALSE(again->HasSwitch("type"));
+  }
 }
