@@ -1,22 +1,58 @@
 #!/bin/sh
-# Installs what is missing, builds, and starts the Vantellis launcher.
-# With a display (DISPLAY set) the launcher runs until the player closes it. Without one it
-# runs on the platform's headless desktop, where nobody can close it, so it is stopped after
-# QUELLIX_HEADLESS_SECONDS (default 10) and the script ends normally.
+# Serves the demo site (demo/) on the loopback address, builds both launchers on the GTK and
+# WebKitGTK backends with their start pages pointed at it, and starts Vantellis, or
+# TessmarkCorvane with --tessmarkcorvane.
+# With a display (DISPLAY set) the launcher runs until the player closes it. Without one a
+# virtual display is started, the demo is walked as a player would, and what the player would
+# have seen is written to screenshots (QUELLIX_SCREENSHOTS, default build-demo/screenshots).
+# The demo site's port is QUELLIX_DEMO_PORT (default 8617).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/tools/setup.sh"
-launcher="$root/build/products/vantellis/Vantellis"
 
-if [ -n "${DISPLAY:-}" ]; then
-  exec "$launcher"
+case "${1:-}" in
+  "") product=vantellis program=products/vantellis/Vantellis ;;
+  --tessmarkcorvane) product=tessmarkcorvane program=products/tessmarkcorvane/TessmarkCorvane ;;
+  *) echo "usage: $0 [--tessmarkcorvane]" >&2; exit 2 ;;
+esac
+port=${QUELLIX_DEMO_PORT:-8617}
+build="$root/build-demo"
+shots=${QUELLIX_SCREENSHOTS:-$build/screenshots}
+
+"$root/tools/setup.sh"
+
+# What the real backends, the virtual display and the walk need on top of the build's packages.
+packages="libgtk-3-dev libwebkit2gtk-4.1-dev xvfb xauth xdotool x11-utils scrot openbox python3"
+missing=""
+for package in $packages; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+    missing="$missing $package"
+done
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  # shellcheck disable=SC2086
+  apt-get install -y -qq --no-install-recommends $missing >/dev/null
 fi
-seconds=${QUELLIX_HEADLESS_SECONDS:-10}
-echo "No display: running Vantellis on the headless desktop for $seconds seconds."
-status=0
-timeout "$seconds" "$launcher" || status=$?
-if [ "$status" -eq 124 ]; then
-  echo "Vantellis was still running its login window; stopped."
-  exit 0
+
+site="http://127.0.0.1:$port/login.html"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DQUELLIX_REAL_BACKENDS=ON -DQUELLIX_BUILD_TESTS=OFF -DQUELLIX_BUILD_BENCH=OFF \
+  -DQUELLIX_VANTELLIS_START_PAGE="$site" -DQUELLIX_TESSMARKCORVANE_START_PAGE="$site" >/dev/null
+cmake --build "$build" --target Vantellis TessmarkCorvane
+
+if [ -z "${DISPLAY:-}" ]; then
+  echo "No display: walking the demo on a virtual one as a player would."
+  status=0
+  "$root/tests/e2e/virtual-display.sh" \
+    python3 "$root/tests/e2e/player.py" "$build/$program" "$product" "$port" "$shots" ||
+    status=$?
+  echo "Screenshots of what the player saw: $shots"
+  exit "$status"
 fi
-exit "$status"
+
+python3 "$root/demo/serve.py" "$port" &
+server=$!
+trap 'kill "$server" 2>/dev/null || true' EXIT INT TERM
+echo "Demo site: $site"
+QUELLIX_BACKEND=real "$build/$program"
