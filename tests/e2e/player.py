@@ -207,11 +207,6 @@ class Player:
         # The game page is a grid of three columns and two rows.
         click(view.x + view.w * (2 * column + 1) // 6, view.y + view.h * (2 * row + 1) // 4)
 
-    def question(self, known):
-        return wait_for("the exit question", lambda: next(
-            (w for w in self.named(self.product["main"]) if w.wid not in known and w.w < 600),
-            None))
-
     def answer(self, box, yes):
         # GTK lays the box's two buttons side by side along its bottom edge: Yes, then No.
         click(box.x + box.w * (1 if yes else 3) // 4, box.y + box.h - 17)
@@ -375,8 +370,10 @@ class Player:
     def close_main(self):
         known = {w.wid for w in visible_windows()}
         main = Window(self.main.wid)
-        click(main.x + main.w - MAIN_CLOSE_FROM_RIGHT[0], main.y + MAIN_CLOSE_FROM_RIGHT[1])
-        return self.question(known)
+        return press_until(main.x + main.w - MAIN_CLOSE_FROM_RIGHT[0],
+                           main.y + MAIN_CLOSE_FROM_RIGHT[1], "the exit question",
+                           lambda: next((w for w in self.named(self.product["main"])
+                                         if w.wid not in known and w.w < 600), None))
 
     def refuse_exit(self):
         box = self.close_main()
