@@ -41,10 +41,9 @@ struct QueueHolder {
     model.queues.erase(queue->thread_id);
     // The queue itself stays allocated: a sender may still hold a pointer to it in a
     // SentMessage it has not yet looked at. It is small and threads are few.
+    model.ended_queues.emplace_back(queue);
   }
 };
-
-thread_local QueueHolder t_queue;
 
 }  // namespace
 
@@ -59,6 +58,9 @@ Model& TheModel() {
 }
 
 ThreadQueue& CurrentQueue() {
+  // Declared here, so that the first call on a thread registers its end with the thread; one
+  // at namespace scope was not always ended (never under AddressSanitizer).
+  thread_local QueueHolder t_queue;
   if (!t_queue.queue) {
     Model& model = TheModel();
     auto* queue = new ThreadQueue;

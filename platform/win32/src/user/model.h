@@ -109,6 +109,7 @@ struct Model {
   std::map<HWND, std::unique_ptr<Window>> windows;
   std::map<std::wstring, WindowClass> classes;  // keyed by lower-case name
   std::map<DWORD, ThreadQueue*> queues;
+  std::vector<std::unique_ptr<ThreadQueue>> ended_queues;  // of threads that have ended
   uintptr_t next_handle = 0x10010;
   HWND active = nullptr;
   HWND focus = nullptr;
