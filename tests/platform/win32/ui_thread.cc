@@ -19,8 +19,9 @@ UiThread::UiThread() {
       anchor_ = anchor;
       thread_id_ = GetCurrentThreadId();
       started = true;
+      // Under the lock: once the constructor sees |started| it returns and |ready| is gone.
+      ready.notify_all();
     }
-    ready.notify_all();
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
   });
