@@ -125,8 +125,15 @@ CefString CommandLine::GetCommandLineString() {
     add(QuoteArgument(wrapper));
   if (!program_.empty())
     add(QuoteArgument(program_));
-  for (const Switch& each : switches_)
-    add(each.prefix + each.name + (each.has_value ? u"=" + QuoteArgument(each.value) : u""));
+  for (const Switch& each : switches_) {
+    // A name with white space or quotes in it is written as one quoted word, value and all;
+    // left bare it would read back as several words, one of which could pass for a switch.
+    const std::u16string name = each.prefix + each.name;
+    if (QuoteArgument(name) == name)
+      add(name + (each.has_value ? u"=" + QuoteArgument(each.value) : u""));
+    else
+      add(QuoteArgument(name + (each.has_value ? u"=" + each.value : u"")));
+  }
   if (!arguments_.empty())
     add(u"--");
   for (const std::u16string& argument : arguments_)
