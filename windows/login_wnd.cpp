@@ -36,13 +36,15 @@ void CLoginWnd::InitWindow() {
   config->SetLoginWnd(m_hWnd);
   config->LoadLinkOverrides();
 
+  // Found before the browser is asked for: its load end, on the engine's browser thread, reads
+  // both pointers, and asking the engine is what orders these writes before that read.
+  m_pBrowserHost = dynamic_cast<CWndUI*>(m_PaintManager.FindControl(_T("browserwnd")));
+
   // The browser window stays hidden until the first load end attaches it.
   m_pBrowserWnd = new CBrowserWnd();
   m_pBrowserWnd->Setup(m_hWnd, kStartPage, this, false);
   m_pBrowserWnd->Create(m_hWnd, kProductName, WS_POPUP, WS_EX_TOOLWINDOW, CW_USEDEFAULT,
                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, NULL);
-
-  m_pBrowserHost = dynamic_cast<CWndUI*>(m_PaintManager.FindControl(_T("browserwnd")));
 }
 
 CControlUI* CLoginWnd::CreateControl(LPCTSTR pstrClass) {
