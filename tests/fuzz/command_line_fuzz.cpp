@@ -29,9 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::vector<CefString> argv;
   line->GetArgv(argv);
 
-  // A program name holding a quote cannot be written back: the first word of a line knows no
-  // escapes. No file name can hold one.
-  if (line->GetProgram().ToString().find('"') != std::string::npos) return 0;
+  // A program name that is empty or holds a quote cannot be written back: the first word of a
+  // line knows no escapes, and an empty one is left out. No started program has either.
+  const std::string program = line->GetProgram().ToString();
+  if (program.empty() || program.find('"') != std::string::npos) return 0;
   CefRefPtr<CefCommandLine> again = CefCommandLine::CreateCommandLine();
   again->InitFromString(line->GetCommandLineString());
   CefCommandLine::SwitchMap switchesAgain;
