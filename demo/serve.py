@@ -46,13 +46,19 @@ def main():
     port = int(sys.argv[1]) if len(sys.argv) > 1 else 8617
     DemoHandler.log_path = sys.argv[2] if len(sys.argv) > 2 else None
     handler = functools.partial(DemoHandler, directory=SITE)
-    server = DemoServer(("127.0.0.1", port), handler)
+    try:
+        server = DemoServer(("127.0.0.1", port), handler)
+    except OSError as error:
+        print("The demo site cannot serve on 127.0.0.1:%d: %s" % (port, error.strerror),
+              file=sys.stderr)
+        return 1
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(0))
     try:
         server.serve_forever()
     finally:
         server.server_close()
+    return 0
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())

@@ -54,5 +54,7 @@ fi
 python3 "$root/demo/serve.py" "$port" &
 server=$!
 trap 'kill "$server" 2>/dev/null || true' EXIT INT TERM
+sleep 1  # a port in use ends the server at once, with its reason on standard error
+kill -0 "$server" 2>/dev/null || exit 1
 echo "Demo site: $site"
 QUELLIX_BACKEND=real "$build/$program"

@@ -141,7 +141,11 @@ class Player:
         self.install_shell_recorder()
         self.server = subprocess.Popen(
             [sys.executable, os.path.join(SITE, "serve.py"), str(self.port), self.requests])
-        wait_for("the demo site", self.site_answers)
+        # Another server on the port would answer too, but would not write our log.
+        wait_for("the demo site", lambda: self.server.poll() is not None or (
+            self.site_answers() and self.requested("/report?ready")))
+        if self.server.poll() is not None:
+            raise StepFailed("the demo site could not serve on port %d (in use?)" % self.port)
         env = dict(os.environ,
                    QUELLIX_BACKEND="real", HOME=self.home, TMPDIR=self.home,
                    XDG_DATA_HOME=os.path.join(self.home, "data"),
@@ -218,6 +222,7 @@ class Player:
         except StepFailed as error:
             self.failed += 1
             print("FAIL %s: %s" % (text, error), flush=True)
+            print("     screenshot: " + self.shot("failed-%d" % self.failed), flush=True)
             return False
         if isinstance(outcome, str):
             print("skip %s: %s" % (text, outcome), flush=True)
@@ -226,8 +231,9 @@ class Player:
         return True
 
     def walk(self):
-        self.start()
         try:
+            if not self.step("the demo site serves on the loopback address", self.start):
+                return
             if not self.step("the login window appears with its skin and the start page",
                              self.see_login):
                 return
@@ -366,6 +372,12 @@ class Player:
         run("xdotool", "key", "alt+q")
         wait_for("the game window to come back",
                  lambda: self.main.wid in [w.wid for w in visible_windows()])
+
+        def as_it_was():
+            now = Window(self.main.wid)
+            return (now.x, now.y, now.w, now.h) == (self.main.x, self.main.y, self.main.w,
+                                                    self.main.h)
+        wait_for("the game window to come back where it was", as_it_was, 5.0)
 
     def close_main(self):
         known = {w.wid for w in visible_windows()}
