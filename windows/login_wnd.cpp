@@ -81,6 +81,8 @@ LRESULT CLoginWnd::HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam,
     if (m_pBrowserHost) m_pBrowserHost->UpdateWindowPos();
   } else if (uMsg == WM_LOGIN_RELOAD) {
     if (m_pBrowserWnd) m_pBrowserWnd->Reload(false);
+  } else if (uMsg == WM_LOGIN_ATTACH_BROWSER) {
+    if (m_pBrowserHost && m_pBrowserWnd) m_pBrowserHost->Attach(m_pBrowserWnd->GetHWND());
   }
   return 0;
 }
@@ -143,7 +145,7 @@ void CLoginWnd::OnLoadStart(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> f
 
 void CLoginWnd::OnLoadEnd(CefRefPtr<CefBrowser> browser, CefRefPtr<CefFrame> frame,
                           int httpStatusCode) {
-  if (m_pBrowserHost && m_pBrowserWnd) m_pBrowserHost->Attach(m_pBrowserWnd->GetHWND());
+  ::PostMessageW(m_hWnd, WM_LOGIN_ATTACH_BROWSER, 0, 0);
 }
 
 bool CLoginWnd::OnProcessMessageReceived(CefRefPtr<CefBrowser> browser,

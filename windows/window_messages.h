@@ -8,6 +8,9 @@
 // Posted by the main window to the login window when the game is left, so the
 // start page is loaded afresh.
 #define WM_LOGIN_RELOAD 1000
+// Posted by the login window's load end, which runs on the engine's browser thread, to itself:
+// its host control is placed over the browser window on the login window's own thread.
+#define WM_LOGIN_ATTACH_BROWSER 1001
 // The tray icon's callback message (the UI library's default for it); lParam
 // carries the mouse message.
 #define WM_TRAY_NOTIFY (WM_USER + 1)
