@@ -3,4 +3,4 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/setup.sh"
-ctest --test-dir "$root/build" --output-on-failure -j8
+ctest --test-dir "$root/build" --output-on-failure -j8 --timeout 300 --repeat until-pass:2
