@@ -18,22 +18,9 @@ port=${QUELLIX_DEMO_PORT:-8617}
 build="$root/build-demo"
 shots=${QUELLIX_SCREENSHOTS:-$build/screenshots}
 
-"$root/tools/setup.sh"
-
-# What the real backends, the virtual display and the walk need on top of the build's packages.
-packages="libgtk-3-dev libwebkit2gtk-4.1-dev xvfb xauth xdotool x11-utils scrot openbox python3"
-missing=""
-for package in $packages; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-    missing="$missing $package"
-done
-if [ -n "$missing" ]; then
-  echo "Installing:$missing"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  # shellcheck disable=SC2086
-  apt-get install -y -qq --no-install-recommends $missing >/dev/null
-fi
+# The real backends, the virtual display and the walk need these on top of the build's packages.
+"$root/tools/setup.sh" libgtk-3-dev libwebkit2gtk-4.1-dev xvfb xauth xdotool x11-utils scrot \
+  openbox python3
 
 site="http://127.0.0.1:$port/login.html"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -1,12 +1,13 @@
 #!/bin/sh
 # Installs the Debian packages that are missing, then configures and builds everything into
 # build/. Meant for a fresh Debian machine, run as root; running it again only rebuilds.
+# Packages given as arguments are installed too, for callers that need more than the build.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages="cmake ninja-build g++ pkg-config zip
   libgtest-dev libgmock-dev libbenchmark-dev
-  libzip-dev libpugixml-dev libcairo2-dev libpango1.0-dev fonts-noto-cjk"
+  libzip-dev libpugixml-dev libcairo2-dev libpango1.0-dev fonts-noto-cjk $*"
 
 missing=""
 for package in $packages; do
