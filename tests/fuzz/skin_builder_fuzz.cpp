@@ -1,5 +1,5 @@
-// Skin files and the resource index as the UI library reads them, with the launcher's own
-// skin elements ("CefBrowser", "Wnd") in play. The skin may include itself.
+// Skin files and the resource index as the UI library reads and lays them out, with the
+// launcher's own skin elements ("CefBrowser", "Wnd") in play. The skin may include itself.
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -59,6 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CControlUI* root = builder.Create(_T("skin.xml"), NULL, &controls, &manager);
   if (root != NULL) {
     manager.AttachDialog(root);
+    // Laid out as the largest launcher window is, with float fractions and sizes from the skin.
+    root->SetPos(RECT{0, 0, 1164, 717}, false);
     manager.FindControl(_T("browserwnd"));
     manager.FindControl(_T("title"));
   }

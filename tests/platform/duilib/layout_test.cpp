@@ -1,7 +1,9 @@
 // Layout of skins shaped like the launcher's windows, and the visibility rules behind it.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
+#include <vector>
 
 #include "UIlib.h"
 #include "test_resources.h"
@@ -207,6 +209,80 @@ TEST(LinearLayoutTest, MinimumWinsOverTheShareAndHiddenChildrenTakeNoSpace) {
   EXPECT_EQ(wide->GetPos().right, 150);
   EXPECT_EQ(last->GetPos().left, 160);
   EXPECT_EQ(last->GetPos().right, 255);  // its share, past the row's end
+}
+
+// Edges of a hostile skin's layout are held far beyond any screen instead of overflowing.
+const LONG kFarEdge = 100000000;
+
+bool WithinFarEdges(const RECT& rc) {
+  return rc.left <= rc.right && rc.top <= rc.bottom && rc.left >= -kFarEdge &&
+         rc.right <= kFarEdge && rc.top >= -kFarEdge && rc.bottom <= kFarEdge;
+}
+
+TEST(HostileLayoutTest, FloatFractionsFarBeyondTheParentStayWithinTheFarEdges) {
+  struct Case {
+    const wchar_t* float_value;
+    RECT expected;
+  } cases[] = {
+      {L"1000000,1000000,1000000,1000000", {kFarEdge, kFarEdge, kFarEdge, kFarEdge}},
+      {L"-1000000,-1000000,1000000,1000000", {-kFarEdge, -kFarEdge, kFarEdge, kFarEdge}},
+      {L"0.5,0,1e300,1", {500000, 0, kFarEdge, 1000000}},
+      {L"-1e300,-1e300,-1e300,-1e300", {-kFarEdge, -kFarEdge, -kFarEdge, -kFarEdge}},
+  };
+  for (const Case& c : cases) {
+    CHorizontalLayoutUI row;
+    CControlUI* floating = new CControlUI;
+    floating->SetAttribute(_T("float"), c.float_value);
+    row.Add(floating);
+    row.SetPos(RECT{0, 0, 1000000, 1000000});
+    const RECT rc = floating->GetPos();
+    EXPECT_EQ(c.expected.left, rc.left) << c.float_value;
+    EXPECT_EQ(c.expected.top, rc.top) << c.float_value;
+    EXPECT_EQ(c.expected.right, rc.right) << c.float_value;
+    EXPECT_EQ(c.expected.bottom, rc.bottom) << c.float_value;
+  }
+}
+
+TEST(HostileLayoutTest, FractionsThatAreNotNumbersLeaveABoundedRectangle) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  for (const TPercentInfo& percent : {TPercentInfo{nan, nan, nan, nan}, TPercentInfo{inf, -inf, inf, inf},
+                                      TPercentInfo{-inf, nan, inf, -inf}}) {
+    for (const RECT& parent : {RECT{0, 0, 0, 0}, RECT{-50, -50, 900, 700}}) {
+      CVerticalLayoutUI box;
+      CControlUI* floating = new CControlUI;
+      floating->SetFloat(true);
+      floating->SetFloatPercent(percent);
+      box.Add(floating);
+      box.SetPos(parent);
+      EXPECT_TRUE(WithinFarEdges(floating->GetPos()));
+    }
+  }
+}
+
+TEST(HostileLayoutTest, ThousandsOfMillionPixelChildrenEndAtTheFarEdge) {
+  for (bool vertical : {false, true}) {
+    CVerticalLayoutUI column;
+    CHorizontalLayoutUI row;
+    CContainerUI& box = vertical ? static_cast<CContainerUI&>(column) : row;
+    box.SetAttribute(_T("childpadding"), _T("1000000"));
+    std::vector<CControlUI*> children;
+    for (int i = 0; i < 3000; ++i) {
+      CControlUI* child = new CControlUI;
+      child->SetAttribute(vertical ? _T("height") : _T("width"), _T("1000000"));
+      child->SetAttribute(_T("padding"), _T("1000000,1000000,1000000,1000000"));
+      box.Add(child);
+      children.push_back(child);
+    }
+    CControlUI* shared = new CControlUI;  // takes what is left, which is nothing
+    box.Add(shared);
+    box.SetPos(RECT{0, 0, 800, 600});
+    for (CControlUI* child : children)
+      ASSERT_TRUE(WithinFarEdges(child->GetPos())) << vertical;
+    const RECT last = children.back()->GetPos();
+    EXPECT_EQ(kFarEdge, vertical ? last.bottom : last.right);
+    EXPECT_TRUE(WithinFarEdges(shared->GetPos()));
+  }
 }
 
 TEST(VisibilityTest, HiddenContainerHidesItsChildrenWithoutChangingTheirOwnFlag) {

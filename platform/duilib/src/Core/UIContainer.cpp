@@ -4,6 +4,7 @@
 
 #include "Core/AttributeParse.h"
 #include "Core/PaintClip.h"
+#include "Core/PixelRange.h"
 
 namespace DuiLib {
 
@@ -112,13 +113,15 @@ void CContainerUI::SetFloatPos(int iIndex) {
   const SIZE xy = pControl->GetFixedXY();
   const SIZE fixed = {pControl->GetFixedWidth(), pControl->GetFixedHeight()};
   const TPercentInfo percent = pControl->GetFloatPercent();
+  const double left = m_rcItem.left;
+  const double top = m_rcItem.top;
   const double width = m_rcItem.right - m_rcItem.left;
   const double height = m_rcItem.bottom - m_rcItem.top;
   RECT rc;
-  rc.left = m_rcItem.left + static_cast<LONG>(width * percent.left) + xy.cx;
-  rc.top = m_rcItem.top + static_cast<LONG>(height * percent.top) + xy.cy;
-  rc.right = m_rcItem.left + static_cast<LONG>(width * percent.right) + xy.cx + fixed.cx;
-  rc.bottom = m_rcItem.top + static_cast<LONG>(height * percent.bottom) + xy.cy + fixed.cy;
+  rc.left = ClampPixel(left + width * percent.left + xy.cx);
+  rc.top = ClampPixel(top + height * percent.top + xy.cy);
+  rc.right = ClampPixel(left + width * percent.right + xy.cx + fixed.cx);
+  rc.bottom = ClampPixel(top + height * percent.bottom + xy.cy + fixed.cy);
   pControl->SetPos(rc, false);
 }
 

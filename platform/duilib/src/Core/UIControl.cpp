@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "Core/AttributeParse.h"
+#include "Core/PixelRange.h"
 #include "Core/UIRender.h"
 
 namespace DuiLib {
@@ -114,6 +115,8 @@ bool CControlUI::DrawImage(HDC hDC, LPCTSTR pStrImage, LPCTSTR pStrModify) {
 const RECT& CControlUI::GetPos() const { return m_rcItem; }
 
 void CControlUI::SetPos(RECT rc, bool bNeedInvalidate) {
+  rc = RECT{ClampPixel(int64_t{rc.left}), ClampPixel(int64_t{rc.top}), ClampPixel(int64_t{rc.right}),
+            ClampPixel(int64_t{rc.bottom})};
   if (rc.right < rc.left) rc.right = rc.left;
   if (rc.bottom < rc.top) rc.bottom = rc.top;
   CDuiRect invalidateRc = m_rcItem;

@@ -1,6 +1,9 @@
 #include "Layout/LinearArrange.h"
 
 #include <algorithm>
+#include <cstdint>
+
+#include "Core/PixelRange.h"
 
 namespace DuiLib {
 
@@ -22,12 +25,13 @@ struct Axis {
   LONG MaxCross(CControlUI* c) const { return vertical ? c->GetMaxWidth() : c->GetMaxHeight(); }
   LONG FixedCross(CControlUI* c) const { return vertical ? c->GetFixedWidth() : c->GetFixedHeight(); }
 
-  RECT Place(const RECT& client, LONG mainStart, LONG mainSize, LONG crossStart,
-             LONG crossSize) const {
-    if (vertical) {
-      return RECT{crossStart, mainStart, crossStart + crossSize, mainStart + mainSize};
-    }
-    return RECT{mainStart, crossStart, mainStart + mainSize, crossStart + crossSize};
+  RECT Place(int64_t mainStart, int64_t mainSize, int64_t crossStart, int64_t crossSize) const {
+    const LONG mainFrom = ClampPixel(mainStart);
+    const LONG mainTo = ClampPixel(mainStart + mainSize);
+    const LONG crossFrom = ClampPixel(crossStart);
+    const LONG crossTo = ClampPixel(crossStart + crossSize);
+    if (vertical) return RECT{crossFrom, mainFrom, crossTo, mainTo};
+    return RECT{mainFrom, crossFrom, mainTo, crossTo};
   }
 };
 
@@ -40,8 +44,9 @@ void ArrangeLinear(const std::vector<CControlUI*>& children, const RECT& client,
   const Axis axis{vertical};
   const SIZE available = {client.right - client.left, client.bottom - client.top};
 
+  // Sums run in 64 bits: thousands of children a million pixels wide would overflow LONG.
   int adjustables = 0;
-  LONG fixedTotal = 0;
+  int64_t fixedTotal = 0;
   for (CControlUI* child : children) {
     const RECT pad = child->GetPadding();
     const LONG main = axis.Main(child->EstimateSize(available));
@@ -49,13 +54,13 @@ void ArrangeLinear(const std::vector<CControlUI*>& children, const RECT& client,
     else fixedTotal += Clamp(main, axis.MinMain(child), axis.MaxMain(child));
     fixedTotal += axis.PadBefore(pad) + axis.PadAfter(pad);
   }
-  if (!children.empty()) fixedTotal += static_cast<LONG>(children.size() - 1) * childPadding;
+  if (!children.empty()) fixedTotal += static_cast<int64_t>(children.size() - 1) * childPadding;
 
-  const LONG free = std::max<LONG>(0, axis.Main(available) - fixedTotal);
+  const LONG free = static_cast<LONG>(std::max<int64_t>(0, axis.Main(available) - fixedTotal));
   const LONG share = adjustables > 0 ? free / adjustables : 0;
   const LONG rounding = adjustables > 0 ? free - share * adjustables : 0;
 
-  LONG position = vertical ? client.top : client.left;
+  int64_t position = vertical ? client.top : client.left;
   const LONG crossOrigin = vertical ? client.left : client.top;
   int adjustablesSeen = 0;
   for (CControlUI* child : children) {
@@ -71,8 +76,8 @@ void ArrangeLinear(const std::vector<CControlUI*>& children, const RECT& client,
     if (cross == 0) cross = axis.Cross(available) - axis.CrossBefore(pad) - axis.CrossAfter(pad);
     cross = std::max<LONG>(0, Clamp(cross, axis.MinCross(child), axis.MaxCross(child)));
 
-    const LONG start = position + axis.PadBefore(pad);
-    child->SetPos(axis.Place(client, start, main, crossOrigin + axis.CrossBefore(pad), cross), false);
+    const int64_t start = position + axis.PadBefore(pad);
+    child->SetPos(axis.Place(start, main, int64_t{crossOrigin} + axis.CrossBefore(pad), cross), false);
     position = start + main + axis.PadAfter(pad) + childPadding;
   }
 }
