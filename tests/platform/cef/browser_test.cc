@@ -1,11 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+#include <utility>
+
 #include "cef/testing/page.h"
 #include "engine_fixture.h"
+#include "include/wrapper/cef_closure_task.h"
 
 namespace {
 
 using Names = std::vector<std::string>;
+
+void DestroyWindowOnUiThread(HWND window) { DestroyWindow(window); }
 
 class BrowserLifecycle : public EngineTest {};
 
@@ -74,6 +81,55 @@ TEST_F(BrowserLifecycle, DestroyingTheBrowserWindowOnTheUiThreadEndsIt) {
   ASSERT_TRUE(cef::testing::WaitForBrowserClosed(browser));
   EXPECT_EQ(client->Names().back(), "OnBeforeClose");
   EXPECT_TRUE(IsWindow(parent_));
+}
+
+// Holds the browser's window half-way through its own destruction on the UI thread (at the hide
+// that comes first) until its parent has gone on the test thread, as when a launcher window
+// asks its browser to close from its WM_DESTROY and then goes on destroying its children.
+struct HeldDestruction {
+  static WNDPROC original;
+  static HWND parent;
+  static std::promise<void>* reached;
+
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_WINDOWPOSCHANGING && reached) {
+      std::exchange(reached, nullptr)->set_value();
+      // Serves what the parent's thread may send meanwhile; bounded so that a model which
+      // waits for this thread cannot hang the test.
+      for (int waited = 0; IsWindow(parent) && waited < 10000; ++waited) {
+        MSG msg;
+        PeekMessageW(&msg, NULL, 0, 0, PM_NOREMOVE);
+        Sleep(1);
+      }
+    }
+    return CallWindowProcW(original, hwnd, message, wparam, lparam);
+  }
+};
+WNDPROC HeldDestruction::original = nullptr;
+HWND HeldDestruction::parent = NULL;
+std::promise<void>* HeldDestruction::reached = nullptr;
+
+TEST_F(BrowserLifecycle, ParentDestroyedWhileTheBrowserWindowIsBeingDestroyedStillEndsIt) {
+  CefRefPtr<RecordingClient> client = new RecordingClient();
+  CefRefPtr<CefBrowser> browser = OpenBrowser("http://a.example/", client);
+  ASSERT_TRUE(browser);
+  HWND window = browser->GetHost()->GetWindowHandle();
+  std::promise<void> reached;
+  cef::testing::RunOnUiThread([&] {
+    HeldDestruction::parent = parent_;
+    HeldDestruction::reached = &reached;
+    HeldDestruction::original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HeldDestruction::Proc)));
+  });
+  client->Forget();
+  CefPostTask(TID_UI, base::Bind(&DestroyWindowOnUiThread, window));
+  ASSERT_EQ(std::future_status::ready, reached.get_future().wait_for(std::chrono::seconds(10)));
+  DestroyWindow(parent_);
+  EXPECT_FALSE(IsWindow(window));
+  ASSERT_TRUE(cef::testing::WaitForBrowserClosed(browser));
+  EXPECT_EQ(client->Names(), Names{"OnBeforeClose"});
+  EXPECT_TRUE(client->AllOnUiThread());
+  EXPECT_TRUE(cef::testing::ActivityOf(browser).closed);
 }
 
 TEST_F(BrowserLifecycle, CloseBrowserAsksDoCloseUnlessForced) {

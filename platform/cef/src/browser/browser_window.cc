@@ -2,11 +2,25 @@
 
 #include <mutex>
 
+#include "include/wrapper/cef_closure_task.h"
+
 namespace cef_internal {
 
 namespace {
 
 const wchar_t kBrowserWindowClass[] = L"CefBrowserWindow";
+
+// A parent destroyed on its own thread while this window's thread is part-way through
+// destroying this window can end it with WM_NCDESTROY alone, sent from the parent's thread.
+// The browser ends all the same, on the UI thread as always.
+void EndWithoutWmDestroy(Browser* browser) {
+  if (browser->IsClosed())
+    return;
+  if (CefCurrentlyOn(TID_UI))
+    browser->OnWindowDestroyed();
+  else
+    CefPostTask(TID_UI, base::Bind(&Browser::OnWindowDestroyed, browser));
+}
 
 // The window holds a reference to its browser until WM_NCDESTROY.
 LRESULT CALLBACK BrowserWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -25,8 +39,10 @@ LRESULT CALLBACK BrowserWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARA
       return 0;
     case WM_NCDESTROY:
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-      if (browser)
+      if (browser) {
+        EndWithoutWmDestroy(browser);
         browser->Release();
+      }
       return 0;
   }
   return DefWindowProcW(hwnd, message, wparam, lparam);
