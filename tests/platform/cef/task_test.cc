@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <future>
 #include <vector>
 
@@ -40,17 +41,25 @@ void Flag(std::atomic<bool>* flag) { *flag = true; }
 void Nothing() {}
 void WaitAt(std::promise<void>* gate) { gate->get_future().wait(); }
 
-// Runs a nested message loop, as a message box would, until a later task ends it.
-void RunNestedLoop(std::atomic<bool>* inner_ran) {
+// Runs a nested message loop, as a message box would, until a later task ends it; says so
+// once it has ended, for the test's state must outlive it.
+void RunNestedLoop(std::atomic<bool>* inner_ran, std::promise<bool>* ended) {
   MSG msg;
   while (GetMessageW(&msg, NULL, 0, 0) > 0)
     DispatchMessageW(&msg);
-  EXPECT_TRUE(*inner_ran);
+  ended->set_value(*inner_ran);
 }
 void EndNestedLoop(std::atomic<bool>* inner_ran) {
   *inner_ran = true;
   PostQuitMessage(0);
 }
+// Ends the nested loop around it only after the engine's stop has reached the UI thread: the
+// test thread answers the send while it waits in CefShutdown for the stop to be served.
+void EndNestedLoopAfterTheStopCame(HWND test_window) {
+  PostQuitMessage(0);
+  SendMessageW(test_window, WM_NULL, 0, 0);
+}
+void Signal(std::promise<void>* started) { started->set_value(); }
 
 class UiThread : public ::testing::Test {
  protected:
@@ -111,13 +120,39 @@ TEST_F(UiThread, QueuedTasksStillRunAtShutdownAndLaterPostsAreRefused) {
 
 TEST_F(UiThread, TasksAlsoRunInsideNestedMessageLoops) {
   std::atomic<bool> inner_ran{false};
+  std::promise<bool> ended;
   std::vector<int> order;
-  CefPostTask(TID_UI, base::Bind(&RunNestedLoop, &inner_ran));
+  CefPostTask(TID_UI, base::Bind(&RunNestedLoop, &inner_ran, &ended));
   CefPostTask(TID_UI, base::Bind(&EndNestedLoop, &inner_ran));
   CefPostTask(TID_UI, base::Bind(&Append, &order, 1));
   EXPECT_TRUE(cef::testing::WaitForUiIdle());
-  EXPECT_TRUE(inner_ran);
+  std::future<bool> loop_end = ended.get_future();
+  ASSERT_EQ(std::future_status::ready, loop_end.wait_for(std::chrono::seconds(10)));
+  EXPECT_TRUE(loop_end.get());
   EXPECT_EQ(order, std::vector<int>{1});
+}
+
+TEST_F(UiThread, ShutdownDuringANestedLoopWhoseQuitIsPostedEndsTheThread) {
+  WNDCLASSEXW window_class = {};
+  window_class.cbSize = sizeof(window_class);
+  window_class.lpfnWndProc = DefWindowProcW;
+  window_class.lpszClassName = L"UiThreadTestWindow";
+  RegisterClassExW(&window_class);
+  HWND test_window =
+      CreateWindowExW(0, L"UiThreadTestWindow", L"", WS_POPUP, 0, 0, 0, 0, NULL, NULL, NULL, NULL);
+  ASSERT_TRUE(test_window);
+  std::atomic<bool> inner_ran{false};
+  std::promise<bool> ended;
+  std::promise<void> started;
+  CefPostTask(TID_UI, base::Bind(&RunNestedLoop, &inner_ran, &ended));
+  CefPostTask(TID_UI, base::Bind(&Signal, &started));
+  ASSERT_EQ(std::future_status::ready, started.get_future().wait_for(std::chrono::seconds(10)));
+  CefPostTask(TID_UI, base::Bind(&EndNestedLoopAfterTheStopCame, test_window));
+  CefShutdown();
+  EXPECT_FALSE(cef::testing::EngineRunning());
+  std::future<bool> loop_end = ended.get_future();
+  EXPECT_EQ(std::future_status::ready, loop_end.wait_for(std::chrono::seconds(0)));
+  DestroyWindow(test_window);
 }
 
 TEST_F(UiThread, OnlyTheUiThreadIsServed) {

@@ -133,17 +133,26 @@ void MessageLoopThread::Run() {
   }
   started_.notify_all();
 
+  // A stop that comes while a task runs a nested loop posts its quit into that loop, where a
+  // quit the task posted itself may already wait: the two are one WM_QUIT, which the nested
+  // loop takes. This loop then ends on the stop alone.
   MSG msg;
-  while (GetMessageW(&msg, NULL, 0, 0) > 0) {
+  while (TakesTasks() && GetMessageW(&msg, NULL, 0, 0) > 0) {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
   DestroyWindow(window);
 }
 
+bool MessageLoopThread::TakesTasks() {
+  std::lock_guard<std::mutex> held(lock_);
+  return accepting_;
+}
+
 // Runs the tasks that are due now, taking them one at a time so that a
-// nested message loop inside one of them runs the others. Tasks posted
-// meanwhile wait for the next wake.
+// nested message loop inside one of them runs the others: while any wait, a
+// wake stays posted for that loop to find. Tasks posted meanwhile wait for the
+// next wake.
 void MessageLoopThread::RunReadyTasks() {
   size_t due;
   {
@@ -158,13 +167,20 @@ void MessageLoopThread::RunReadyTasks() {
   }
   for (; due > 0; --due) {
     CefRefPtr<CefTask> task;
+    HWND wake = NULL;
     {
       std::lock_guard<std::mutex> held(lock_);
       if (ready_.empty())
         break;
       task = ready_.front();
       ready_.pop_front();
+      if (!ready_.empty() && !wake_pending_) {
+        wake_pending_ = true;
+        wake = task_window_;
+      }
     }
+    if (wake)
+      PostMessageW(wake, kRunTasksMessage, 0, 0);
     task->Execute();
   }
   ScheduleTimer();

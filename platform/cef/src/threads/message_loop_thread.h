@@ -46,6 +46,7 @@ class MessageLoopThread : public TaskThread {
 
   static LRESULT CALLBACK TaskWindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
   void Run();
+  bool TakesTasks();
   void RunReadyTasks();
   void ScheduleTimer();
   void StopOnThread(const std::function<void()>& before_quit);
