@@ -3,6 +3,8 @@
 # in a folder of their own, then runs each for a fixed time from its seeds.
 #   tests/fuzz/run.sh [seconds-per-target] [build-dir] [target...]
 # Seconds default to 20 (CI); give 0 to only build and replay the seeds, or hours by hand.
+# Mutation starts from a fixed seed (QUELLIX_FUZZ_SEED, default 1), so a run tries the same
+# inputs in the same order each time; give another seed to look elsewhere.
 # New inputs collect in <build-dir>/fuzz-corpus/<target>; a crash is written to
 # <build-dir>/fuzz-crashes/ and ends the script non-zero. Keep a crash as a regression seed by
 # copying it into tests/fuzz/corpus/<target>/ once it is mended.
@@ -15,20 +17,7 @@ targets=${*:-"app_command_fuzz page_events_fuzz skin_builder_fuzz skin_archive_f
   renderer_bridge_fuzz command_line_fuzz"}
 
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g"
-# Until tests/CMakeLists.txt adds this folder itself, a wrapper project adds the tree and it.
-source=$root
-if ! grep -q "fuzz" "$root/tests/CMakeLists.txt"; then
-  source=$build/wrapper
-  mkdir -p "$source"
-  cat > "$source/CMakeLists.txt" <<WRAPPER
-cmake_minimum_required(VERSION 3.25)
-project(QuellixFuzz LANGUAGES C CXX ASM)
-enable_testing()
-add_subdirectory("$root" quellix)
-add_subdirectory("$root/tests/fuzz" fuzz)
-WRAPPER
-fi
-CC=${CC:-clang} CXX=${CXX:-clang++} cmake -S "$source" -B "$build" -G Ninja \
+CC=${CC:-clang} CXX=${CXX:-clang++} cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELLIX_BUILD_FUZZ=ON -DQUELLIX_BUILD_BENCH=OFF \
   -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" >/dev/null
 # shellcheck disable=SC2086
@@ -46,13 +35,13 @@ for target in $targets; do
   dict=""
   [ -f "$root/tests/fuzz/$target.dict" ] && dict="-dict=$root/tests/fuzz/$target.dict"
   if [ "$seconds" -gt 0 ]; then
-    run="-max_total_time=$seconds"
+    run="-max_total_time=$seconds -seed=${QUELLIX_FUZZ_SEED:-1}"
   else
     run="-runs=0"
   fi
   echo "== $target"
   # shellcheck disable=SC2086
-  if ! "$(find "$build" -name "$target" -type f -perm -u+x | head -n 1)" $run $dict -timeout=10 -rss_limit_mb=4096 \
+  if ! "$build/tests/fuzz/$target" $run $dict -timeout=10 -rss_limit_mb=4096 \
        -print_final_stats=1 -artifact_prefix="$build/fuzz-crashes/$target-" \
        "$corpus" "$seeds" 2>"$build/fuzz-$target.log"; then
     status=1
