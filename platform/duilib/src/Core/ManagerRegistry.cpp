@@ -17,9 +17,11 @@ struct Registry {
   std::vector<CPaintManagerUI*> managers;
 };
 
+// Never destroyed: threads may still look managers up while the process exits, and windows
+// still open then keep their managers reachable rather than leaked.
 Registry& Instance() {
-  static Registry registry;
-  return registry;
+  static Registry* registry = new Registry;
+  return *registry;
 }
 
 }  // namespace
