@@ -3,6 +3,7 @@
 #include "browser_fixture.h"
 
 #include <atomic>
+#include <chrono>
 #include <future>
 
 #include "browser/browser_handler.h"
@@ -29,7 +30,9 @@ std::map<int, CefBrowser*> BrowserTable() {
   return table;
 }
 
-// Keeps the engine's UI thread busy until released, so that posted tasks wait.
+// Keeps the engine's UI thread busy until released, so that posted tasks wait. Messages sent
+// to its windows are still served: the main thread may be laying out a browser window of the UI
+// thread at that moment, and would otherwise wait for the block while the test waits for it.
 class UiThreadBlock {
  public:
   UiThreadBlock() {
@@ -45,7 +48,12 @@ class UiThreadBlock {
   }
 
  private:
-  static void Wait(std::shared_future<void> released) { released.wait(); }
+  static void Wait(std::shared_future<void> released) {
+    while (released.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) {
+      MSG msg;
+      PeekMessageW(&msg, NULL, 0, 0, PM_NOREMOVE);
+    }
+  }
 
   std::promise<void> release_;
   bool released_ = false;
