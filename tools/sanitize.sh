@@ -35,4 +35,4 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:detect_stack_use_after_retu
 export LSAN_OPTIONS="suppressions=$supp/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export TSAN_OPTIONS="suppressions=$supp/tsan.supp:halt_on_error=1:second_deadlock_stack=1:print_suppressions=0"
-ctest --test-dir "$build" --output-on-failure -j"${QUELLIX_TEST_JOBS:-8}" --timeout 300 --repeat until-pass:2
+ctest --test-dir "$build" --output-on-failure -j"${QUELLIX_TEST_JOBS:-8}" --timeout 300
