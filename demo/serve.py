@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Serves the demo site on the loopback address.
 
-Usage: serve.py [PORT] [LOG]. Each request path is appended to LOG (when given), so a script
-can see what the pages reported (/report?...) and what they fetched. Ends on SIGTERM.
+Usage: serve.py [PORT] [LOG] [FOLDER]. Each request path is appended to LOG (when given), so a
+script can see what the pages reported (/report?...) and what they fetched. FOLDER is the site to
+serve (default: the demo site beside this script). Ends on SIGTERM.
 """
 import functools
 import http.server
@@ -45,7 +46,8 @@ class DemoServer(http.server.ThreadingHTTPServer):
 def main():
     port = int(sys.argv[1]) if len(sys.argv) > 1 else 8617
     DemoHandler.log_path = sys.argv[2] if len(sys.argv) > 2 else None
-    handler = functools.partial(DemoHandler, directory=SITE)
+    site = sys.argv[3] if len(sys.argv) > 3 else SITE
+    handler = functools.partial(DemoHandler, directory=site)
     try:
         server = DemoServer(("127.0.0.1", port), handler)
     except OSError as error:
