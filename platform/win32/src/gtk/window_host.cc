@@ -68,6 +68,13 @@ bool Same(const RECT& a, const RECT& b) {
   return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
+// A window-manager state (maximised, minimised) as the model last asked for it. Until the window
+// manager reports what was asked, what it reports is the echo of an older request.
+struct AskedState {
+  bool on = false;
+  bool awaited = false;
+};
+
 struct Host {
   HWND hwnd = nullptr;
   GtkWidget* window = nullptr;
@@ -77,8 +84,8 @@ struct Host {
   RECT applied{};
   bool geometry_applied = false;
   bool shown = false;
-  bool iconified = false;
-  bool maximized = false;
+  AskedState iconified;
+  AskedState maximized;
   bool titled = false;
   std::wstring title;
   HICON icon = nullptr;
@@ -116,11 +123,23 @@ gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer data) {
   return TRUE;
 }
 
-// Moves and sizes made by the window manager or the user's drag reach the model.
+GdkWindowState StateOf(const Host& host) {
+  GdkWindow* gdk = gtk_widget_get_window(host.window);
+  return gdk ? gdk_window_get_state(gdk) : GdkWindowState(0);
+}
+
+// GUI thread. Moves and sizes made by the window manager or the user's drag reach the model; the
+// window manager's placement of a maximised or minimised window, or one it has not yet put in the
+// state the model asked for, is not the window's own rectangle.
 gboolean OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer data) {
   HWND hwnd = static_cast<HWND>(data);
   Host* host = FindHost(hwnd);
-  if (!host || !host->shown || host->iconified || host->maximized) return FALSE;
+  if (!host || !host->shown || host->iconified.on || host->maximized.on ||
+      host->iconified.awaited || host->maximized.awaited)
+    return FALSE;
+  if (StateOf(*host) & (GDK_WINDOW_STATE_WITHDRAWN | GDK_WINDOW_STATE_ICONIFIED |
+                        GDK_WINDOW_STATE_MAXIMIZED | GDK_WINDOW_STATE_FULLSCREEN))
+    return FALSE;
   RECT now{event->x, event->y, event->x + event->width, event->y + event->height};
   if (Same(now, host->applied)) return FALSE;
   host->applied = now;
@@ -129,20 +148,35 @@ gboolean OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer data) {
   return FALSE;
 }
 
-// Minimising, maximising and restoring done by the window manager reach the window as the
-// system commands that would have done them.
+// True when the window manager changed the state on its own (the player did), rather than
+// reporting the state the model asked for or an older one.
+bool ChangedByWindowManager(AskedState& state, bool now) {
+  if (state.awaited) {
+    if (now == state.on) state.awaited = false;
+    return false;
+  }
+  if (now == state.on) return false;
+  state.on = now;
+  return true;
+}
+
+// GUI thread. Minimising, maximising and restoring done by the window manager reach the window as
+// the system commands that would have done them. A window it does not manage (hidden, withdrawn)
+// has no such state: the window manager forgets it, and that is no command.
 gboolean OnWindowState(GtkWidget*, GdkEventWindowState* event, gpointer data) {
   HWND hwnd = static_cast<HWND>(data);
   Host* host = FindHost(hwnd);
-  if (!host) return FALSE;
-  bool iconified = (event->new_window_state & GDK_WINDOW_STATE_ICONIFIED) != 0;
-  bool maximized = (event->new_window_state & GDK_WINDOW_STATE_MAXIMIZED) != 0;
-  if (iconified != host->iconified) {
-    host->iconified = iconified;
-    PostMessageW(hwnd, WM_SYSCOMMAND, iconified ? SC_MINIMIZE : SC_RESTORE, 0);
-  } else if (!iconified && maximized != host->maximized) {
-    host->maximized = maximized;
-    PostMessageW(hwnd, WM_SYSCOMMAND, maximized ? SC_MAXIMIZE : SC_RESTORE, 0);
+  if (!host || !host->shown || (event->new_window_state & GDK_WINDOW_STATE_WITHDRAWN))
+    return FALSE;
+  if (event->changed_mask & GDK_WINDOW_STATE_ICONIFIED) {
+    bool iconified = (event->new_window_state & GDK_WINDOW_STATE_ICONIFIED) != 0;
+    if (ChangedByWindowManager(host->iconified, iconified))
+      PostMessageW(hwnd, WM_SYSCOMMAND, iconified ? SC_MINIMIZE : SC_RESTORE, 0);
+  }
+  if ((event->changed_mask & GDK_WINDOW_STATE_MAXIMIZED) && !host->iconified.on) {
+    bool maximized = (event->new_window_state & GDK_WINDOW_STATE_MAXIMIZED) != 0;
+    if (ChangedByWindowManager(host->maximized, maximized))
+      PostMessageW(hwnd, WM_SYSCOMMAND, maximized ? SC_MAXIMIZE : SC_RESTORE, 0);
   }
   return FALSE;
 }
@@ -211,30 +245,50 @@ Host& MakeHost(HWND hwnd, const Snapshot& s) {
   return host;
 }
 
+// Asks GTK for the state. An unmapped window takes it at once (and into the hints it is mapped
+// with); a mapped one waits for the window manager.
+void Ask(Host& host, AskedState& state, GdkWindowState bit, bool on, void (*set)(GtkWindow*),
+         void (*unset)(GtkWindow*)) {
+  state.on = on;
+  (on ? set : unset)(GTK_WINDOW(host.window));
+  state.awaited = ((StateOf(host) & bit) != 0) != on;
+}
+
+void AskMaximized(Host& host, bool on) {
+  Ask(host, host.maximized, GDK_WINDOW_STATE_MAXIMIZED, on, gtk_window_maximize,
+      gtk_window_unmaximize);
+}
+
+void AskIconified(Host& host, bool on) {
+  Ask(host, host.iconified, GDK_WINDOW_STATE_ICONIFIED, on, gtk_window_iconify,
+      gtk_window_deiconify);
+}
+
 void ApplyState(Host& host, const Snapshot& s) {
   GtkWindow* window = GTK_WINDOW(host.window);
   bool maximize = (s.style & WS_MAXIMIZE) != 0;
   bool iconify = (s.style & WS_MINIMIZE) != 0;
-  if (s.visible && !host.shown) {
+  if (!s.visible) {
+    if (host.shown) {
+      host.shown = false;
+      gtk_widget_hide(host.window);
+    }
+    return;
+  }
+  if (!host.shown) {
+    // GTK maps a window again in the state it had when it was hidden, which the window manager
+    // may have changed since; the model's state is the one to map it in.
+    AskMaximized(host, maximize);
+    AskIconified(host, iconify);
     host.shown = true;
     gtk_widget_show(host.window);
-    gtk_window_present(window);
-  } else if (!s.visible && host.shown) {
-    host.shown = false;
-    gtk_widget_hide(host.window);
+    if (!iconify) gtk_window_present(window);
+    return;
   }
-  if (maximize != host.maximized) {
-    host.maximized = maximize;
-    maximize ? gtk_window_maximize(window) : gtk_window_unmaximize(window);
-  }
-  if (iconify != host.iconified) {
-    host.iconified = iconify;
-    if (iconify) {
-      gtk_window_iconify(window);
-    } else {
-      gtk_window_deiconify(window);
-      if (s.visible) gtk_window_present(window);
-    }
+  if (maximize != host.maximized.on) AskMaximized(host, maximize);
+  if (iconify != host.iconified.on) {
+    AskIconified(host, iconify);
+    if (!iconify) gtk_window_present(window);
   }
 }
 

@@ -2,6 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <X11/Xatom.h>
+#include <fcntl.h>
+#include <gdk/gdkx.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
@@ -85,6 +93,47 @@ bool EventuallyOnGui(const std::function<bool()>& condition) {
 }
 
 bool RunCommand(const std::string& command) { return std::system(command.c_str()) == 0; }
+
+namespace {
+
+bool WindowManagerAnnounced() {
+  GdkDisplay* display = gdk_display_get_default();
+  if (!GDK_IS_X11_DISPLAY(display)) return false;
+  Display* x = GDK_DISPLAY_XDISPLAY(display);
+  Atom check = XInternAtom(x, "_NET_SUPPORTING_WM_CHECK", False);
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, left = 0;
+  unsigned char* data = nullptr;
+  gdk_x11_display_error_trap_push(display);
+  int status = XGetWindowProperty(x, DefaultRootWindow(x), check, 0, 1, False, XA_WINDOW, &type,
+                                  &format, &count, &left, &data);
+  gdk_x11_display_error_trap_pop_ignored(display);
+  bool announced = status == Success && type == XA_WINDOW && count == 1;
+  if (data) XFree(data);
+  return announced;
+}
+
+}  // namespace
+
+WindowManager::WindowManager() {
+  char program[] = "openbox";
+  char quiet[] = "--sm-disable";
+  char* argv[] = {program, quiet, nullptr};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  if (posix_spawnp(&pid_, program, &actions, nullptr, argv, environ) != 0) pid_ = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  running_ = pid_ > 0 && EventuallyOnGui(WindowManagerAnnounced);
+}
+
+WindowManager::~WindowManager() {
+  if (pid_ <= 0) return;
+  kill(pid_, SIGTERM);
+  waitpid(pid_, nullptr, 0);
+}
 
 TestWindow::TestWindow(const wchar_t* caption, DWORD style, RECT rect) {
   RegisterClassOnce();

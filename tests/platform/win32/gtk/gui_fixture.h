@@ -5,6 +5,8 @@
 #include <gtk/gtk.h>
 #include <windows.h>
 
+#include <sys/types.h>
+
 #include <functional>
 #include <mutex>
 #include <string>
@@ -29,6 +31,23 @@ bool EventuallyOnGui(const std::function<bool()>& condition);
 
 // Runs a command line (xdotool); true when it ended with 0.
 bool RunCommand(const std::string& command);
+
+// A window manager (openbox) on the test's display for as long as it lives, for what only a
+// window manager does: maximising, and forgetting the state of a window it stops managing.
+class WindowManager {
+ public:
+  WindowManager();
+  ~WindowManager();
+  WindowManager(const WindowManager&) = delete;
+  WindowManager& operator=(const WindowManager&) = delete;
+
+  // False when none could be started or it never announced itself.
+  bool running() const { return running_; }
+
+ private:
+  pid_t pid_ = -1;
+  bool running_ = false;
+};
 
 class TestWindow {
  public:

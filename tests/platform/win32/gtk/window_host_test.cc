@@ -132,3 +132,68 @@ TEST(GtkWindowHost, ChildContainerFollowsTheChildsRectangleAndVisibility) {
   window.Call([&] { DestroyWindow(child); });
   EXPECT_TRUE(EventuallyOnGui([&] { return container == nullptr; }));
 }
+
+namespace {
+
+bool GdkMaximized(HWND hwnd) {
+  GtkWindow* window = GtkWindowOf(hwnd);
+  GdkWindow* gdk = window ? gtk_widget_get_window(GTK_WIDGET(window)) : nullptr;
+  return gdk && (gdk_window_get_state(gdk) & GDK_WINDOW_STATE_MAXIMIZED);
+}
+
+std::string Describe(HWND hwnd) {
+  std::string text;
+  OnGui([&] {
+    GtkWindow* window = GtkWindowOf(hwnd);
+    GdkWindow* gdk = window ? gtk_widget_get_window(GTK_WIDGET(window)) : nullptr;
+    if (!gdk) return;
+    text = " viewable " + std::to_string(gdk_window_is_viewable(gdk)) + " state " +
+           std::to_string(gdk_window_get_state(gdk)) + " size " +
+           std::to_string(gdk_window_get_width(gdk)) + "x" + std::to_string(gdk_window_get_height(gdk));
+  });
+  RECT rect{};
+  GetWindowRect(hwnd, &rect);
+  return text + " model " + std::to_string(rect.right - rect.left) + "x" +
+         std::to_string(rect.bottom - rect.top) + " zoomed " + std::to_string(IsZoomed(hwnd));
+}
+
+// Once the GUI thread has run what is pending, a message posted now is handled after anything
+// it posted to the window before.
+void DrainPostedFromGui(TestWindow& window) {
+  const UINT marker = WM_APP + 9;
+  OnGui([] { while (gtk_events_pending()) gtk_main_iteration_do(FALSE); });
+  PostMessageW(window.hwnd(), marker, 0, 0);
+  ASSERT_TRUE(EventuallyOnGui([&] { return window.Saw(marker); }));
+}
+
+}  // namespace
+
+// Mapping, unmapping and focus change the GTK window's state before the window manager has
+// maximised it; none of that is the player restoring the window, which must come back maximised.
+TEST(GtkWindowHost, MaximisedWindowHiddenAndShownUnderAWindowManagerComesBackMaximised) {
+  WindowManager manager;
+  ASSERT_TRUE(manager.running());
+  TestWindow window(L"game", WS_POPUP | WS_MAXIMIZEBOX, RECT{100, 100, 900, 672});
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const int work_width = work.right - work.left, work_height = work.bottom - work.top;
+  for (int round = 0; round < 2; ++round) {
+    ShowWindow(window.hwnd(), round == 0 ? SW_SHOWMAXIMIZED : SW_SHOW);
+    ASSERT_TRUE(EventuallyOnGui([&] {
+      return Viewable(window.hwnd()) && GdkMaximized(window.hwnd()) &&
+             SizeIs(window.hwnd(), work_width, work_height);
+    })) << "round " << round << Describe(window.hwnd());
+
+    ShowWindow(window.hwnd(), SW_HIDE);
+    ASSERT_TRUE(EventuallyOnGui([&] { return !Viewable(window.hwnd()); }));
+    DrainPostedFromGui(window);
+    EXPECT_FALSE(IsWindowVisible(window.hwnd())) << "round " << round;
+    EXPECT_TRUE(IsZoomed(window.hwnd())) << "round " << round;
+  }
+  for (const Seen& seen : window.Log()) {
+    EXPECT_NE(static_cast<UINT>(WM_SYSCOMMAND), seen.message) << "wparam " << seen.wparam;
+    if (seen.message == WM_SIZE) {
+      EXPECT_EQ(static_cast<WPARAM>(SIZE_MAXIMIZED), seen.wparam);
+    }
+  }
+}
