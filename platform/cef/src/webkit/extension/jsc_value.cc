@@ -4,6 +4,7 @@
 #include <limits>
 #include <string>
 
+#include "src/webkit/bench_trace.h"
 #include "src/webkit/extension/jsc_context.h"
 
 namespace cef_internal {
@@ -24,6 +25,7 @@ JSCValue* Undefined(JSCContext* context) { return jsc_value_new_undefined(contex
 // Runs on the page's call, synchronously: the handler's value is the call's
 // value, its exception is thrown into the page.
 JSCValue* CallNative(GPtrArray* arguments, NativeFunction* function) {
+  BenchTrace("page-call");
   JSCContext* context = jsc_context_get_current();
   CefRefPtr<JscContext> entered = JscContext::Of(context);
   if (!entered)

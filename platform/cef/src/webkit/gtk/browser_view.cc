@@ -6,6 +6,7 @@
 #include "src/browser/page_events.h"
 #include "src/browser/renderer_channel.h"
 #include "src/core/process_message.h"
+#include "src/webkit/bench_trace.h"
 #include "src/webkit/gtk/context_menu.h"
 #include "src/webkit/gtk/external_protocol.h"
 #include "src/webkit/gtk/frame_document_message.h"
@@ -288,6 +289,7 @@ gboolean BrowserView::OnUserMessage(WebKitWebView* view, WebKitUserMessage* mess
     return TRUE;
   }
   DeliverToBrowser(self->browser_->GetIdentifier(), received);
+  BenchTrace("message-handled");
   return TRUE;
 }
 

@@ -2,6 +2,7 @@
 
 #include "src/browser/browser_registry.h"
 #include "src/browser/client_handlers.h"
+#include "src/webkit/bench_trace.h"
 
 namespace cef_internal {
 
@@ -24,6 +25,7 @@ bool BeginLoad(CefRefPtr<Browser> browser, CefRefPtr<Frame> frame, const CefStri
   const CefString previous_url = frame->GetURL();
   frame->SetURL(url);
   browser->SetLoadUnderWay(true);
+  BenchTrace("load-start");
   if (CefRefPtr<CefLoadHandler> handler = HandlerOf(browser, &CefClient::GetLoadHandler))
     handler->OnLoadStart(browser.get(), frame.get(), transition);
   browser->SetLoadUnderWay(false);

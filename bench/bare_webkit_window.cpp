@@ -1,0 +1,42 @@
+// The least a WebKitGTK program does to show a page in a window of the login
+// window's size: the yardstick for the launcher's start and, with a web
+// extension folder, for its page messages. It answers every message from
+// the page with an empty reply.
+//   bare_webkit_window URL [WEB-EXTENSION-FOLDER]
+#include <webkit2/webkit2.h>
+
+#include "src/webkit/bench_trace.h"
+
+namespace {
+
+gboolean OnUserMessage(WebKitWebView*, WebKitUserMessage* message, gpointer) {
+  g_variant_get_size(webkit_user_message_get_parameters(message));
+  cef_internal::BenchTrace("message-handled");
+  webkit_user_message_send_reply(message, webkit_user_message_new("reply", nullptr));
+  return TRUE;
+}
+
+void OnExtensionsWanted(WebKitWebContext* context, gpointer folder) {
+  webkit_web_context_set_web_extensions_directory(context, static_cast<const char*>(folder));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  gtk_init(&argc, &argv);
+  if (argc < 2)
+    return 2;
+  if (argc > 2)
+    g_signal_connect(webkit_web_context_get_default(), "initialize-web-extensions", G_CALLBACK(OnExtensionsWanted),
+                     argv[2]);
+  GtkWidget* window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+  gtk_window_set_default_size(GTK_WINDOW(window), 1164, 717);
+  GtkWidget* view = webkit_web_view_new();
+  g_signal_connect(view, "user-message-received", G_CALLBACK(OnUserMessage), nullptr);
+  gtk_container_add(GTK_CONTAINER(window), view);
+  g_signal_connect(window, "destroy", G_CALLBACK(gtk_main_quit), nullptr);
+  webkit_web_view_load_uri(WEBKIT_WEB_VIEW(view), argv[1]);
+  gtk_widget_show_all(window);
+  gtk_main();
+  return 0;
+}
