@@ -44,6 +44,8 @@ PageServer::~PageServer() {
     std::lock_guard<std::mutex> held(lock_);
     stopping_ = true;
     released_ = true;
+    for (int client : open_)
+      shutdown(client, SHUT_RDWR);
   }
   released_cv_.notify_all();
   shutdown(listener_, SHUT_RDWR);
@@ -80,6 +82,7 @@ void PageServer::Serve() {
         close(client);
         break;
       }
+      open_.insert(client);
     }
     answering.emplace_back(&PageServer::Answer, this, client);
   }
@@ -116,5 +119,7 @@ void PageServer::Answer(int client) {
                              std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
   ssize_t ignored = write(client, answer.data(), answer.size());
   (void)ignored;
+  std::lock_guard<std::mutex> held(lock_);
+  open_.erase(client);
   close(client);
 }

@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -36,6 +37,9 @@ class PageServer {
     std::string type;
   };
   std::map<std::string, Page> pages_;
+  // Connections being answered: the engine may open one ahead and send no
+  // request on it until its own idle timeout, which must not hold up the end.
+  std::set<int> open_;
   std::thread thread_;
 };
 

@@ -1,5 +1,6 @@
 #include "webkit_fixture.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <future>
@@ -69,8 +70,11 @@ void OnUiThread(const std::function<void()>& fn) {
   done.get_future().wait();
 }
 
+// Bounded by time, not by tries: a condition may itself take long (it may
+// drive the mouse through another program).
 bool Eventually(const std::function<bool()>& condition) {
-  for (int i = 0; i < 3000; ++i) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (std::chrono::steady_clock::now() < deadline) {
     if (condition())
       return true;
     Sleep(10);
