@@ -406,7 +406,8 @@ class Player:
         self.main = wait_for("the game window", game_window)
         wait_for("the login window to hide", lambda: self.login.wid not in visible_ids())
         self.view = wait_for("the game page's view", lambda: self.view_in(self.main))
-        wait_for("the game page's script", lambda: self.requested(self.page_ready))
+        # The hostile page's floods take the launcher several seconds to turn away.
+        wait_for("the game page's script", lambda: self.requested(self.page_ready), 2 * WAIT)
 
     def check_maximised(self):
         width, height = screen_size()
@@ -498,6 +499,7 @@ class Player:
         print("     screenshot: " + self.shot("unreachable", self.main), flush=True)
 
     def boss_key(self):
+        seen = self.pixels_of(self.main)
         run("xdotool", "key", "alt+q")
         wait_for("the game window to hide", lambda: not self.main_shown())
         run("xdotool", "key", "alt+q")
@@ -508,6 +510,8 @@ class Player:
             return (now.x, now.y, now.w, now.h) == (self.main.x, self.main.y, self.main.w,
                                                     self.main.h)
         wait_for("the game window to come back where it was", as_it_was, 5.0)
+        wait_for("the game window to show what it showed before",
+                 lambda: self.pixels_of(self.main) == seen, 5.0)
 
     def close_main(self):
         known = visible_ids()
