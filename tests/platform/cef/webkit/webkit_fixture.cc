@@ -72,8 +72,8 @@ void OnUiThread(const std::function<void()>& fn) {
 
 // Bounded by time, not by tries: a condition may itself take long (it may
 // drive the mouse through another program).
-bool Eventually(const std::function<bool()>& condition) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+bool Eventually(const std::function<bool()>& condition, int seconds) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
   while (std::chrono::steady_clock::now() < deadline) {
     if (condition())
       return true;

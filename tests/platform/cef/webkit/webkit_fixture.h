@@ -20,9 +20,9 @@ const std::string& EngineCachePath();
 // Runs |fn| on the engine's UI thread and waits for it.
 void OnUiThread(const std::function<void()>& fn);
 
-// Polls |condition| until it holds or (after many seconds) gives up; the
+// Polls |condition| until it holds or, after |seconds|, gives up; the
 // engine runs meanwhile on its own thread.
-bool Eventually(const std::function<bool()>& condition);
+bool Eventually(const std::function<bool()>& condition, int seconds = 30);
 
 // True once |client| recorded a call |name| whose detail contains |detail|.
 bool Recorded(CefRefPtr<RecordingClient> client, const std::string& name, const std::string& detail = "");
