@@ -1,5 +1,7 @@
 #include "gtk/window_host.h"
 
+#include <algorithm>
+#include <deque>
 #include <map>
 #include <memory>
 #include <string>
@@ -83,6 +85,7 @@ struct Host {
   SurfacePtr image;
   RECT applied{};
   bool geometry_applied = false;
+  std::deque<RECT> requested;  // asked of GTK and not yet reported back, oldest first
   bool shown = false;
   AskedState iconified;
   AskedState maximized;
@@ -141,7 +144,15 @@ gboolean OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer data) {
                         GDK_WINDOW_STATE_MAXIMIZED | GDK_WINDOW_STATE_FULLSCREEN))
     return FALSE;
   RECT now{event->x, event->y, event->x + event->width, event->y + event->height};
+  // The report of a rectangle the model asked for, or of one a later request has overtaken.
+  auto asked = std::find_if(host->requested.begin(), host->requested.end(),
+                            [&](const RECT& r) { return Same(r, now); });
+  if (asked != host->requested.end()) {
+    host->requested.erase(host->requested.begin(), asked + 1);
+    return FALSE;
+  }
   if (Same(now, host->applied)) return FALSE;
+  host->requested.clear();
   host->applied = now;
   SetWindowPos(hwnd, nullptr, now.left, now.top, Width(now), Height(now),
                SWP_NOZORDER | SWP_NOACTIVATE);
@@ -185,6 +196,9 @@ void ApplyGeometry(Host& host, const Snapshot& s) {
   if (host.geometry_applied && Same(host.applied, s.rect)) return;
   host.applied = s.rect;
   host.geometry_applied = true;
+  constexpr size_t kRequestsKept = 8;
+  if (host.requested.size() == kRequestsKept) host.requested.pop_front();
+  host.requested.push_back(s.rect);
   int client_width = std::max<LONG>(1, Width(s.rect) - s.inset.left - s.inset.right);
   int client_height = std::max<LONG>(1, Height(s.rect) - s.inset.top - s.inset.bottom);
   gtk_fixed_move(GTK_FIXED(host.layout), host.canvas, s.inset.left, s.inset.top);

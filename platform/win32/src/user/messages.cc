@@ -132,7 +132,7 @@ LRESULT WINAPI SendMessageW(HWND window, UINT message, WPARAM wparam, LPARAM lpa
   while (!sent->done) {
     ServeIncomingLocked(held, self);
     if (sent->done) break;
-    self.wake.wait(held);
+    self.wake.wait_for_reply(held);
   }
   return sent->result;
 }

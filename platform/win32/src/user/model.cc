@@ -126,7 +126,7 @@ LRESULT RunOnQueue(ThreadQueue* target, HWND hwnd, std::function<LRESULT()> fn) 
   while (!sent->done) {
     ServeIncomingLocked(held, self);
     if (sent->done) break;
-    self.wake.wait(held);
+    self.wake.wait_for_reply(held);
   }
   return sent->result;
 }

@@ -38,6 +38,10 @@ class QueueWake {
     else
       condition_.wait_until(held, until);
   }
+  // A sender waiting for its reply is woken by the reply or by a message sent to it, and runs
+  // nothing else meanwhile, as in Win32: on the GUI thread, no GTK event or idle work runs inside
+  // the handler that is waiting.
+  void wait_for_reply(std::unique_lock<std::mutex>& held) { condition_.wait(held); }
   // The model's lock is held.
   void set_outside(OutsideWaiter* waiter) { outside_ = waiter; }
 
