@@ -361,6 +361,7 @@ typedef CRITICAL_SECTION* LPCRITICAL_SECTION;
 #define GWL_EXSTYLE (-20)
 #define GWL_USERDATA (-21)
 #define GWLP_USERDATA (-21)
+#define GCL_STYLE (-26)
 #define GW_OWNER 4
 #define GA_PARENT 1
 #define GA_ROOT 2
@@ -546,6 +547,7 @@ ATOM WINAPI RegisterClassExW(const WNDCLASSEXW* window_class);
 ATOM WINAPI RegisterClassW(const WNDCLASSW* window_class);
 BOOL WINAPI UnregisterClassW(LPCWSTR class_name, HINSTANCE instance);
 BOOL WINAPI GetClassInfoExW(HINSTANCE instance, LPCWSTR class_name, WNDCLASSEXW* window_class);
+DWORD WINAPI GetClassLongW(HWND window, int index);
 HWND WINAPI CreateWindowExW(DWORD ex_style, LPCWSTR class_name, LPCWSTR window_name, DWORD style,
                             int x, int y, int width, int height, HWND parent, HMENU menu,
                             HINSTANCE instance, LPVOID param);

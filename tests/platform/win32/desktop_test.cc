@@ -204,6 +204,95 @@ TEST_F(Desktop, ScriptedInputArrivesAsPostedMessagesInClientCoordinates) {
   EXPECT_EQ(GetKeyState(VK_CONTROL), 0);
 }
 
+// A logged window whose top 30 pixels are its caption, as a skin's caption area is.
+LRESULT CALLBACK CaptionStripProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  MessageLog::Instance().Add(Logged{hwnd, message, wparam, lparam, GetCurrentThreadId()});
+  if (message == WM_NCHITTEST) {
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    return GET_Y_LPARAM(lparam) < rect.top + 30 ? HTCAPTION : HTCLIENT;
+  }
+  return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+HWND CreateCaptionStrip(DWORD style, bool double_clicks) {
+  const wchar_t* name = double_clicks ? L"CaptionStripDoubleClicks" : L"CaptionStrip";
+  WNDCLASSEXW window_class{};
+  if (!GetClassInfoExW(nullptr, name, &window_class)) {
+    window_class.cbSize = sizeof(window_class);
+    window_class.style = double_clicks ? CS_DBLCLKS : 0;
+    window_class.lpfnWndProc = CaptionStripProc;
+    window_class.lpszClassName = name;
+    RegisterClassExW(&window_class);
+  }
+  return CreateWindowExW(0, name, L"strip", style, 100, 50, 400, 300, nullptr, nullptr, nullptr,
+                         nullptr);
+}
+
+std::vector<UINT> MouseMessages(const std::vector<Logged>& log) {
+  std::vector<UINT> messages;
+  for (const Logged& entry : log)
+    if ((entry.message >= WM_NCLBUTTONDOWN && entry.message <= WM_NCLBUTTONDBLCLK) ||
+        (entry.message >= WM_LBUTTONDOWN && entry.message <= WM_LBUTTONDBLCLK))
+      messages.push_back(entry.message);
+  return messages;
+}
+
+std::vector<WPARAM> SystemCommands(const std::vector<Logged>& log) {
+  std::vector<WPARAM> commands;
+  for (const Logged& entry : log)
+    if (entry.message == WM_SYSCOMMAND) commands.push_back(entry.wparam & 0xFFF0);
+  return commands;
+}
+
+TEST_F(Desktop, DoubleClickOnTheCaptionMaximisesAndRestoresOnlyAWindowWithAMaximiseBox) {
+  HWND hwnd = CreateCaptionStrip(WS_POPUP | WS_VISIBLE | WS_MAXIMIZEBOX, false);
+  Pump();
+  ASSERT_TRUE(DoubleClick(hwnd, 40, 10));
+  std::vector<Logged> log = Pump();
+  EXPECT_THAT(MouseMessages(log),
+              ElementsAre(WM_NCLBUTTONDOWN, WM_NCLBUTTONUP, WM_NCLBUTTONDBLCLK, WM_NCLBUTTONUP))
+      << "a non-client double click needs no CS_DBLCLKS";
+  EXPECT_THAT(SystemCommands(log), ElementsAre(SC_MAXIMIZE));
+  EXPECT_TRUE(IsZoomed(hwnd));
+
+  ASSERT_TRUE(DoubleClick(hwnd, 40, 10));
+  EXPECT_THAT(SystemCommands(Pump()), ElementsAre(SC_RESTORE));
+  EXPECT_FALSE(IsZoomed(hwnd));
+  RECT rect{};
+  GetWindowRect(hwnd, &rect);
+  EXPECT_EQ(rect.left, 100);
+  EXPECT_EQ(rect.right, 500);
+
+  ASSERT_TRUE(DoubleClick(hwnd, 40, 100));
+  EXPECT_TRUE(SystemCommands(Pump()).empty()) << "the client area is no caption";
+  DestroyWindow(hwnd);
+
+  HWND fixed = CreateCaptionStrip(WS_POPUP | WS_VISIBLE, false);
+  Pump();
+  ASSERT_TRUE(DoubleClick(fixed, 40, 10));
+  EXPECT_TRUE(SystemCommands(Pump()).empty());
+  EXPECT_FALSE(IsZoomed(fixed));
+  DestroyWindow(fixed);
+}
+
+TEST_F(Desktop, DoubleClickInTheClientAreaIsOneOnlyWhereTheClassAsksForIt) {
+  struct Case {
+    bool double_clicks;
+    UINT second;
+  } cases[] = {{true, WM_LBUTTONDBLCLK}, {false, WM_LBUTTONDOWN}};
+  for (const Case& each : cases) {
+    HWND hwnd = CreateCaptionStrip(WS_POPUP | WS_VISIBLE, each.double_clicks);
+    Pump();
+    ASSERT_TRUE(DoubleClick(hwnd, 40, 100));
+    EXPECT_THAT(MouseMessages(Pump()),
+                ElementsAre(WM_LBUTTONDOWN, WM_LBUTTONUP, each.second, WM_LBUTTONUP))
+        << "CS_DBLCLKS " << each.double_clicks;
+    EXPECT_EQ(GetClassLongW(hwnd, GCL_STYLE), each.double_clicks ? DWORD{CS_DBLCLKS} : DWORD{0});
+    DestroyWindow(hwnd);
+  }
+}
+
 TEST_F(Desktop, SnapshotsDescribeWindowsAcrossThreads) {
   SetWindowTextW(hwnd_, L"Snap");
   HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(win32_test::kAppIconId));

@@ -5,7 +5,6 @@
 #include <iterator>
 
 #include "gtk/gtk_desktop.h"
-#include "user/model.h"
 
 namespace win32::internal::gtk {
 
@@ -50,13 +49,16 @@ LPARAM PointParam(double x, double y) {
   return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y)));
 }
 
-bool WantsDoubleClicks(HWND hwnd) {
-  Model& model = TheModel();
-  std::lock_guard<std::mutex> held(model.lock);
-  Window* window = FindWindowLocked(model, hwnd);
-  if (!window) return false;
-  auto found = model.classes.find(Lower(window->class_name));
-  return found != model.classes.end() && (found->second.info.style & CS_DBLCLKS);
+bool WantsDoubleClicks(HWND hwnd) { return (GetClassLongW(hwnd, GCL_STYLE) & CS_DBLCLKS) != 0; }
+
+// GDK follows the second press of a double click with a double press at once; Win32 reports the
+// pair as one double click, so the double press stands for it.
+bool DoublePressFollows() {
+  GdkEvent* next = gdk_event_peek();
+  if (!next) return false;
+  bool doubled = next->type == GDK_2BUTTON_PRESS;
+  gdk_event_free(next);
+  return doubled;
 }
 
 LRESULT HitTest(HWND hwnd, GdkEventButton* event, POINT* screen) {
@@ -86,6 +88,7 @@ bool HandToWindowManager(HWND hwnd, GtkWidget* widget, GdkEventButton* event) {
   return false;
 }
 
+// GUI thread.
 gboolean OnPress(GtkWidget* widget, GdkEventButton* event, gpointer data) {
   HWND hwnd = WindowOf(data);
   GtkDesktop::Instance().NoteCursor(event->x_root, event->y_root);
@@ -98,9 +101,12 @@ gboolean OnPress(GtkWidget* widget, GdkEventButton* event, gpointer data) {
       PostMessageW(hwnd, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(screen.x, screen.y));
       return TRUE;
     }
-    if (!WantsDoubleClicks(hwnd)) return TRUE;
-    message = button == MK_LBUTTON ? WM_LBUTTONDBLCLK : WM_RBUTTONDBLCLK;
+    if (WantsDoubleClicks(hwnd))
+      message = button == MK_LBUTTON ? WM_LBUTTONDBLCLK : WM_RBUTTONDBLCLK;
+    else
+      message = button == MK_LBUTTON ? WM_LBUTTONDOWN : WM_RBUTTONDOWN;
   } else if (event->type == GDK_BUTTON_PRESS) {
+    if (DoublePressFollows()) return TRUE;
     if (button == MK_LBUTTON && HandToWindowManager(hwnd, widget, event)) return TRUE;
     message = button == MK_LBUTTON ? WM_LBUTTONDOWN : WM_RBUTTONDOWN;
   } else {

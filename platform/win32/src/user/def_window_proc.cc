@@ -40,6 +40,13 @@ LRESULT OnSysCommand(HWND hwnd, WPARAM command) {
   return 0;
 }
 
+// A double click on the caption maximises a window that has a maximise box, or restores it.
+LRESULT OnNcDoubleClick(HWND hwnd, WPARAM hit, LPARAM point) {
+  if (hit == HTCAPTION && (GetWindowLongW(hwnd, GWL_STYLE) & WS_MAXIMIZEBOX))
+    SendMessageW(hwnd, WM_SYSCOMMAND, IsZoomed(hwnd) ? SC_RESTORE : SC_MAXIMIZE, point);
+  return 0;
+}
+
 LRESULT SetIcon(HWND hwnd, WPARAM which, HICON icon) {
   Model& model = TheModel();
   std::lock_guard<std::mutex> held(model.lock);
@@ -94,6 +101,7 @@ LRESULT WINAPI DefWindowProcW(HWND window, UINT message, WPARAM wparam, LPARAM l
     case WM_NCHITTEST: return HTCLIENT;
     case WM_CLOSE: DestroyWindow(window); return 0;
     case WM_SYSCOMMAND: return OnSysCommand(window, wparam);
+    case WM_NCLBUTTONDBLCLK: return OnNcDoubleClick(window, wparam, lparam);
     case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(window, reinterpret_cast<WINDOWPOS*>(lparam));
     case WM_GETMINMAXINFO: return 0;
     case WM_SETICON: return SetIcon(window, wparam, reinterpret_cast<HICON>(lparam));

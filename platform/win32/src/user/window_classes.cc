@@ -79,3 +79,20 @@ BOOL WINAPI GetClassInfoExW(HINSTANCE instance, LPCWSTR class_name, WNDCLASSEXW*
   *window_class = found->second.info;
   return TRUE;
 }
+
+// Of the class's slots only the style is kept.
+DWORD WINAPI GetClassLongW(HWND window, int index) {
+  Model& model = TheModel();
+  std::lock_guard<std::mutex> held(model.lock);
+  Window* found = FindWindowLocked(model, window);
+  if (!found) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return 0;
+  }
+  auto entry = model.classes.find(Lower(found->class_name));
+  if (index != GCL_STYLE || entry == model.classes.end()) {
+    SetLastError(ERROR_INVALID_INDEX);
+    return 0;
+  }
+  return entry->second.info.style;
+}

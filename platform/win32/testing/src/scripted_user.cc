@@ -25,6 +25,20 @@ bool Click(HWND hwnd, int x, int y) {
          PostMessageW(hwnd, WM_LBUTTONUP, 0, PointParam(x, y));
 }
 
+bool DoubleClick(HWND hwnd, int x, int y) {
+  POINT screen{x, y};
+  if (!ClientToScreen(hwnd, &screen)) return false;
+  LRESULT hit = SendMessageW(hwnd, WM_NCHITTEST, 0, PointParam(screen.x, screen.y));
+  if (hit != HTCLIENT) {
+    LPARAM at = PointParam(screen.x, screen.y);
+    return PostMessageW(hwnd, WM_NCLBUTTONDOWN, hit, at) && PostMessageW(hwnd, WM_NCLBUTTONUP, hit, at) &&
+           PostMessageW(hwnd, WM_NCLBUTTONDBLCLK, hit, at) && PostMessageW(hwnd, WM_NCLBUTTONUP, hit, at);
+  }
+  UINT second = (GetClassLongW(hwnd, GCL_STYLE) & CS_DBLCLKS) ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
+  return Click(hwnd, x, y) && PostMessageW(hwnd, second, MK_LBUTTON, PointParam(x, y)) &&
+         PostMessageW(hwnd, WM_LBUTTONUP, 0, PointParam(x, y));
+}
+
 bool KeyPress(HWND hwnd, UINT virtual_key) {
   return PostMessageW(hwnd, WM_KEYDOWN, virtual_key, 1) &&
          PostMessageW(hwnd, WM_KEYUP, virtual_key, static_cast<LPARAM>(0xC0000001u));

@@ -58,6 +58,16 @@ class GuiEnvironment : public ::testing::Environment {
 
 ::testing::Environment* const g_gui = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
+// Runs GTK's pending events, unless the GUI thread serves this from inside the handler of one
+// (waiting there for a window's answer), where running the next events would reorder them.
+void PumpGtk() {
+  if (GdkEvent* current = gtk_get_current_event()) {
+    gdk_event_free(current);
+    return;
+  }
+  while (gtk_events_pending()) gtk_main_iteration_do(FALSE);
+}
+
 void RegisterClassOnce() {
   static std::once_flag registered;
   std::call_once(registered, [] {
@@ -83,13 +93,20 @@ bool EventuallyOnGui(const std::function<bool()>& condition) {
   for (int round = 0; round < kSettleRounds; ++round) {
     bool holds = false;
     OnGui([&] {
-      while (gtk_events_pending()) gtk_main_iteration_do(FALSE);
+      PumpGtk();
       holds = condition();
     });
     if (holds) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   return false;
+}
+
+void DrainPostedFromGui(TestWindow& window) {
+  const UINT marker = WM_APP + 9;
+  OnGui(PumpGtk);
+  PostMessageW(window.hwnd(), marker, 0, 0);
+  ASSERT_TRUE(EventuallyOnGui([&] { return window.Saw(marker); }));
 }
 
 bool RunCommand(const std::string& command) { return std::system(command.c_str()) == 0; }

@@ -49,6 +49,11 @@ class WindowManager {
   bool running_ = false;
 };
 
+class TestWindow;
+
+// Returns once the window has handled everything the GUI thread posted to it so far.
+void DrainPostedFromGui(TestWindow& window);
+
 class TestWindow {
  public:
   TestWindow(const wchar_t* caption, DWORD style, RECT rect);

@@ -157,14 +157,6 @@ std::string Describe(HWND hwnd) {
          std::to_string(rect.bottom - rect.top) + " zoomed " + std::to_string(IsZoomed(hwnd));
 }
 
-// Once the GUI thread has run what is pending, a message posted now is handled after anything
-// it posted to the window before.
-void DrainPostedFromGui(TestWindow& window) {
-  const UINT marker = WM_APP + 9;
-  OnGui([] { while (gtk_events_pending()) gtk_main_iteration_do(FALSE); });
-  PostMessageW(window.hwnd(), marker, 0, 0);
-  ASSERT_TRUE(EventuallyOnGui([&] { return window.Saw(marker); }));
-}
 
 }  // namespace
 

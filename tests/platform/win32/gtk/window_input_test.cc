@@ -26,6 +26,35 @@ bool SawOnOwnThread(TestWindow& window, UINT message, LPARAM* where = nullptr) {
   return false;
 }
 
+GtkWidget* CanvasOf(HWND hwnd) {
+  GtkWidget* layout = gtk_bin_get_child(GTK_BIN(GtkWindowOf(hwnd)));
+  GList* children = gtk_container_get_children(GTK_CONTAINER(layout));
+  GtkWidget* canvas = GTK_WIDGET(children->data);
+  g_list_free(children);
+  return canvas;
+}
+
+// Queues a button event on the canvas as the display would deliver it. GUI thread.
+void PutButton(HWND hwnd, GdkEventType type, guint32 time, double x, double y) {
+  GdkWindow* window = gtk_widget_get_window(CanvasOf(hwnd));
+  GdkEvent* event = gdk_event_new(type);
+  event->button.window = GDK_WINDOW(g_object_ref(window));
+  event->button.button = 1;
+  event->button.time = time;
+  event->button.x = x;
+  event->button.y = y;
+  gdk_event_set_device(event, gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_display_get_default())));
+  gdk_event_put(event);
+  gdk_event_free(event);
+}
+
+std::vector<UINT> ButtonMessages(TestWindow& window) {
+  std::vector<UINT> messages;
+  for (const Seen& seen : window.Log())
+    if (seen.message >= WM_LBUTTONDOWN && seen.message <= WM_LBUTTONDBLCLK) messages.push_back(seen.message);
+  return messages;
+}
+
 }  // namespace
 
 TEST(GtkWindowInput, ClickInTheClientAreaArrivesAsButtonDownAndUpOnTheOwningThread) {
@@ -125,4 +154,47 @@ TEST(GtkWindowInput, SizeBoxHitCodesBecomeWindowManagerEdges) {
   GdkWindowEdge unused;
   for (LRESULT other : {LRESULT{HTCLIENT}, LRESULT{HTCAPTION}, LRESULT{HTNOWHERE}, LRESULT{HTCLOSE}, LRESULT{HTERROR}, LRESULT{999}})
     EXPECT_FALSE(ResizeEdgeOf(other, &unused)) << other;
+}
+
+// GDK reports a double click as press, release, press, double press, release; Win32 as down, up,
+// double click, up.
+TEST(GtkWindowInput, DoubleClickInTheClientAreaIsOneDoubleClickMessageForAClassThatAsksForIt) {
+  TestWindow window(L"client twice", WS_POPUP | WS_VISIBLE, RECT{200, 150, 600, 450});
+  ASSERT_TRUE(EventuallyOnGui([&] { return Viewable(window.hwnd()); }));
+  OnGui([&] {
+    PutButton(window.hwnd(), GDK_BUTTON_PRESS, 1000, 40, 50);
+    PutButton(window.hwnd(), GDK_BUTTON_RELEASE, 1050, 40, 50);
+    PutButton(window.hwnd(), GDK_BUTTON_PRESS, 1150, 40, 50);
+    PutButton(window.hwnd(), GDK_2BUTTON_PRESS, 1150, 40, 50);
+    PutButton(window.hwnd(), GDK_BUTTON_RELEASE, 1200, 40, 50);
+  });
+  ASSERT_TRUE(EventuallyOnGui([&] { return ButtonMessages(window).size() >= 4; }));
+  DrainPostedFromGui(window);
+  EXPECT_EQ((std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}),
+            ButtonMessages(window));
+}
+
+TEST(GtkWindowInput, DoubleClickOnTheCaptionMaximisesAndRestoresTheWindow) {
+  TestWindow window(L"caption toggles", WS_POPUP | WS_VISIBLE | WS_MAXIMIZEBOX,
+                    RECT{200, 150, 600, 450});
+  window.SetHitTest(HTCAPTION);
+  ASSERT_TRUE(EventuallyOnGui([&] { return Viewable(window.hwnd()); }));
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  auto double_click = [&](guint32 time) {
+    OnGui([&] {
+      PutButton(window.hwnd(), GDK_BUTTON_PRESS, time, 30, 10);
+      PutButton(window.hwnd(), GDK_2BUTTON_PRESS, time, 30, 10);
+    });
+  };
+  double_click(1000);
+  ASSERT_TRUE(EventuallyOnGui([&] { return IsZoomed(window.hwnd()) != FALSE; }));
+  RECT rect{};
+  GetWindowRect(window.hwnd(), &rect);
+  EXPECT_EQ(work.right - work.left, rect.right - rect.left);
+  double_click(5000);
+  ASSERT_TRUE(EventuallyOnGui([&] { return !IsZoomed(window.hwnd()); }));
+  GetWindowRect(window.hwnd(), &rect);
+  EXPECT_EQ(400, rect.right - rect.left);
+  EXPECT_FALSE(window.Saw(WM_LBUTTONDOWN));
 }

@@ -8,6 +8,11 @@ namespace win32::testing {
 
 // Posts WM_MOUSEMOVE, WM_LBUTTONDOWN (MK_LBUTTON) and WM_LBUTTONUP at client point (x, y).
 bool Click(HWND hwnd, int x, int y);
+// Double-clicks at client point (x, y) as Win32 reports it after hit-testing the point: on the
+// client area WM_LBUTTONDOWN, WM_LBUTTONUP, then WM_LBUTTONDBLCLK where the class has CS_DBLCLKS
+// (else a second WM_LBUTTONDOWN), WM_LBUTTONUP; elsewhere the WM_NCLBUTTON* messages with the
+// hit-test code and the screen point, the double click whatever the class.
+bool DoubleClick(HWND hwnd, int x, int y);
 // Posts WM_MOUSEMOVE at client point (x, y) and moves the cursor there.
 bool MoveMouse(HWND hwnd, int x, int y);
 // Posts WM_KEYDOWN and WM_KEYUP of a virtual key.
