@@ -23,6 +23,23 @@ std::string WebExtensionDir(const std::string& program) {
   return program.empty() ? std::string() : program + "-web-extension";
 }
 
+// WebKit ends its objects through tasks queued to this thread's loop (from
+// its connection threads too). A task still queued when the thread ends is
+// destroyed under WebKit's own queue lock, which deadlocks with a connection
+// thread queuing the next one; so the queue is left empty: run until nothing
+// has come for a while (bounded, in case the web processes keep talking).
+void RunWebKitTasksOut() {
+  const gint64 quiet = G_USEC_PER_SEC / 10;
+  const gint64 deadline = g_get_monotonic_time() + 2 * G_USEC_PER_SEC;
+  gint64 last_event = g_get_monotonic_time();
+  while (g_get_monotonic_time() < deadline && g_get_monotonic_time() - last_event < quiet) {
+    if (g_main_context_iteration(nullptr, FALSE))
+      last_event = g_get_monotonic_time();
+    else
+      g_usleep(1000);
+  }
+}
+
 }  // namespace
 
 // On the headless desktop the scripted engine stays.
@@ -47,6 +64,7 @@ void StopEngineBackend() {
   InstallEngineBackend(nullptr);
   delete g_engine;
   g_engine = nullptr;
+  RunWebKitTasksOut();
 }
 
 }  // namespace cef_internal
