@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 #include "UIlib.h"
 #include "duilib/testing/window_inspection.h"
@@ -47,7 +48,35 @@ class WindowTest : public ::testing::Test {
   std::shared_ptr<Recorder> recorder_ = std::make_shared<Recorder>();
 };
 
+// Refuses its creation and deletes itself with its final message, as the launcher's windows do.
+class RefusedWnd final : public CWindowWnd {
+ public:
+  explicit RefusedWnd(std::shared_ptr<Recorder> recorder) : recorder_(std::move(recorder)) {}
+
+ protected:
+  LPCTSTR GetWindowClassName() const override { return L"RefusedWnd"; }
+  LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override {
+    if (uMsg == WM_CREATE) return -1;
+    return CWindowWnd::HandleMessage(uMsg, wParam, lParam);
+  }
+  void OnFinalMessage(HWND hWnd) override {
+    recorder_->Add("final");
+    delete this;
+  }
+
+ private:
+  std::shared_ptr<Recorder> recorder_;
+};
+
 }  // namespace
+
+// Under AddressSanitizer this also proves Create leaves the deleted object alone.
+TEST(WindowCreationTest, ACreationRefusedAtWmCreateGivesNoWindowAndEndsTheObject) {
+  win32::testing::Reset();
+  auto recorder = std::make_shared<Recorder>();
+  EXPECT_EQ(NULL, (new RefusedWnd(recorder))->Create(NULL, L"refused", WS_POPUP, 0));
+  EXPECT_TRUE(recorder->Has("final"));
+}
 
 TEST_F(WindowTest, TheSkinBuildsTheWindowAndItsSizeWinsOverTheCreateSize) {
   auto thread = Open({}, WS_OVERLAPPEDWINDOW);

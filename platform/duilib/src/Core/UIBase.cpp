@@ -43,9 +43,11 @@ HWND CWindowWnd::Create(HWND hwndParent, LPCTSTR pstrName, DWORD dwStyle, DWORD 
                         int y, int cx, int cy, HMENU hMenu) {
   if (GetSuperClassName() != NULL && !RegisterSuperclass()) return NULL;
   if (GetSuperClassName() == NULL && !RegisterWindowClass()) return NULL;
-  m_hWnd = ::CreateWindowExW(dwExStyle, GetWindowClassName(), pstrName, dwStyle, x, y, cx, cy,
-                             hwndParent, hMenu, CPaintManagerUI::GetInstance(), this);
-  return m_hWnd;
+  // m_hWnd is set at WM_NCCREATE, before the window's first message. Setting it again here would
+  // race with threads that the creation messages already handed the window to, and would write
+  // into a window object that a failed creation deleted with its final message.
+  return ::CreateWindowExW(dwExStyle, GetWindowClassName(), pstrName, dwStyle, x, y, cx, cy,
+                           hwndParent, hMenu, CPaintManagerUI::GetInstance(), this);
 }
 
 void CWindowWnd::ShowWindow(bool bShow, bool bTakeFocus) {
