@@ -90,7 +90,9 @@ TEST_F(UiThread, TasksRunThereInPostingOrder) {
 TEST_F(UiThread, DelayedTasksRunAfterTheirDelayInDueOrder) {
   std::vector<int> order;
   std::atomic<bool> done{false};
-  CefPostDelayedTask(TID_UI, base::Bind(&AppendAndFlag, &order, 2, &done), 30);
+  // Far apart, so that even a test thread held up between the two posts sees them fall due in
+  // the opposite order of posting.
+  CefPostDelayedTask(TID_UI, base::Bind(&AppendAndFlag, &order, 2, &done), 400);
   CefPostDelayedTask(TID_UI, base::Bind(&Append, &order, 1), 10);
   CefPostTask(TID_UI, base::Bind(&Append, &order, 0));
   while (!done)
