@@ -19,8 +19,9 @@ namespace cef_internal {
 
 namespace {
 
-// How long a released or cut-off renderer may take to end by itself.
-const auto kGracePeriod = std::chrono::seconds(5);
+// How long a released or cut-off renderer may take to end by itself. Only a hung renderer
+// waits it out; a renderer under a sanitizer on a busy machine can take several seconds.
+const auto kGracePeriod = std::chrono::seconds(20);
 
 const char kOwnExecutable[] = "/proc/self/exe";
 
