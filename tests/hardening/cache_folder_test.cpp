@@ -55,13 +55,15 @@ size_t CountEntries(const fs::path& folder) {
 
 }  // namespace
 
-TEST_F(CacheFolderTest, HundredThousandEntriesAreAllRemovedAndTheFolderKept) {
-  for (int folder = 0; folder < 100; ++folder) {
+// Speed on a hundred thousand entries is the benchmark's measure; making that many here left the
+// test waiting minutes on a busy disk.
+TEST_F(CacheFolderTest, TenThousandEntriesInManyFoldersAreAllRemovedAndTheFolderKept) {
+  for (int folder = 0; folder < 10; ++folder) {
     const fs::path sub = cache_ / ("f" + std::to_string(folder));
     fs::create_directories(sub);
     for (int file = 0; file < 999; ++file) std::ofstream(sub / std::to_string(file));
   }
-  ASSERT_EQ(CountEntries(cache_), 100000u);
+  ASSERT_EQ(CountEntries(cache_), 10000u);
   Clear();
   EXPECT_TRUE(fs::is_directory(cache_));
   EXPECT_EQ(CountEntries(cache_), 0u);
