@@ -21,9 +21,10 @@
     document.title = "Demo game · level " + level;
     fetch("/report?title=" + encodeURIComponent(document.title)).catch(function () {});
   });
-  // The app: link leaves no trace of its own on the site; the report says it was followed.
+  // The app: link leaves no trace of its own on the site; the report says it was followed. A
+  // beacon, unlike a fetch, outlives the load the launcher stops for the link.
   document.getElementById("command").addEventListener("click", function () {
-    fetch("/report?followed=command").catch(function () {});
+    navigator.sendBeacon("/report?followed=command");
   });
   document.getElementById("shop").addEventListener("click", function () {
     window.open(location.origin + "/shop.html", "shop", "width=480,height=360");

@@ -25,6 +25,12 @@ class DemoHandler(http.server.SimpleHTTPRequestHandler):
             return
         super().do_GET()
 
+    def do_POST(self):
+        # Pages report with beacons too, which are posted.
+        self._record()
+        self.send_response(204 if self.path.startswith("/report") else 405)
+        self.end_headers()
+
     def _record(self):
         if self.log_path:
             with open(self.log_path, "a", encoding="utf-8") as log:

@@ -406,8 +406,9 @@ class Player:
         self.main = wait_for("the game window", game_window)
         wait_for("the login window to hide", lambda: self.login.wid not in visible_ids())
         self.view = wait_for("the game page's view", lambda: self.view_in(self.main))
-        # The hostile page's floods take the launcher several seconds to turn away.
-        wait_for("the game page's script", lambda: self.requested(self.page_ready), 2 * WAIT)
+        # The hostile page's floods take the launcher several seconds to turn away, and many
+        # more on a loaded machine.
+        wait_for("the game page's script", lambda: self.requested(self.page_ready), 4 * WAIT)
 
     def check_maximised(self):
         width, height = screen_size()
@@ -575,12 +576,12 @@ class Player:
         loads = len(self.requests_of(self.page_ready))
         known = visible_ids()
         main = Window(self.main.wid)
-        press_until(main.x + main.w - MAIN_MENU_FROM_RIGHT[0], main.y + MAIN_MENU_FROM_RIGHT[1],
-                    "the settings menu", lambda: next(
-                        (w for w in visible_windows() if w.wid not in known and 20 < w.h < 300),
-                        None))
-        # Its first item reloads the page.
-        run("xdotool", "key", "Down", "Return")
+        menu = press_until(main.x + main.w - MAIN_MENU_FROM_RIGHT[0],
+                           main.y + MAIN_MENU_FROM_RIGHT[1], "the settings menu", lambda: next(
+                               (w for w in visible_windows() if w.wid not in known and
+                                20 < w.h < 300), None))
+        # The first of its two items reloads the page.
+        click(menu.x + menu.w // 2, menu.y + menu.h // 4 + 2)
         wait_for("the game page's script to run again",
                  lambda: len(self.requests_of(self.page_ready)) > loads)
 
