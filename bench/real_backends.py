@@ -381,13 +381,14 @@ class Bench:
             for entry in sample:
                 if entry:
                     name, rss, pss = entry
-                    rss_total, pss_total = totals.get(name, (0, 0))
-                    totals[name] = (rss_total + rss, pss_total + pss)
-            for name, (rss, pss) in totals.items():
-                by_name.setdefault(name, []).append((rss, pss))
+                    rss_total, pss_total, processes = totals.get(name, (0, 0, 0))
+                    totals[name] = (rss_total + rss, pss_total + pss, processes + 1)
+            for name, values in totals.items():
+                by_name.setdefault(name, []).append(values)
         for name, values in sorted(by_name.items()):
-            print("  %-24s RSS %8d  PSS %8d" % (
-                name, statistics.median(v[0] for v in values), statistics.median(v[1] for v in values)))
+            print("  %-24s RSS %8d  PSS %8d  (%d process%s)" % (
+                name, statistics.median(v[0] for v in values), statistics.median(v[1] for v in values),
+                values[0][2], "" if values[0][2] == 1 else "es"))
 
 
 def main():
