@@ -70,6 +70,7 @@ TEST_F(WindowMessages, VisibleStyleShowsTheNewWindowAfterCreation) {
   HWND hwnd = Make(WS_POPUP | WS_VISIBLE);
   EXPECT_THAT(Log(hwnd), ElementsAre(WM_GETMINMAXINFO, WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE,
                                      WM_SIZE, WM_MOVE, WM_SHOWWINDOW, WM_WINDOWPOSCHANGING,
+                                     WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS,
                                      WM_WINDOWPOSCHANGED));
   EXPECT_TRUE(IsWindowVisible(hwnd));
   EXPECT_EQ(GetActiveWindow(), hwnd);
@@ -152,11 +153,13 @@ TEST_F(WindowMessages, ClassesAreUniqueAndCreationNeedsARegisteredClass) {
 TEST_F(WindowMessages, ShowAndHideSendShowWindowAndPositionChangesAndReturnPreviousVisibility) {
   HWND hwnd = Make(WS_POPUP);
   std::vector<UINT> shown = LogOf(hwnd, [&] { EXPECT_FALSE(ShowWindow(hwnd, SW_SHOW)); });
-  EXPECT_THAT(shown, ElementsAre(WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED));
+  EXPECT_THAT(shown, ElementsAre(WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_NCACTIVATE, WM_ACTIVATE,
+                                 WM_SETFOCUS, WM_WINDOWPOSCHANGED));
   EXPECT_EQ(Last(hwnd, WM_SHOWWINDOW).wparam, static_cast<WPARAM>(TRUE));
   EXPECT_THAT(LogOf(hwnd, [&] { EXPECT_TRUE(ShowWindow(hwnd, SW_SHOW)); }), ElementsAre());
   std::vector<UINT> hidden = LogOf(hwnd, [&] { EXPECT_TRUE(ShowWindow(hwnd, SW_HIDE)); });
-  EXPECT_THAT(hidden, ElementsAre(WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED));
+  EXPECT_THAT(hidden, ElementsAre(WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_NCACTIVATE, WM_ACTIVATE,
+                                  WM_KILLFOCUS, WM_WINDOWPOSCHANGED));
   EXPECT_EQ(Last(hwnd, WM_SHOWWINDOW).wparam, static_cast<WPARAM>(FALSE));
   EXPECT_FALSE(IsWindowVisible(hwnd));
 }
@@ -240,6 +243,33 @@ TEST_F(WindowMessages, ShowCommandsActivateOrNot) {
     EXPECT_EQ(GetActiveWindow() == hwnd, each.activates) << "command " << each.command;
     EXPECT_TRUE(IsWindowVisible(hwnd)) << "command " << each.command;
   }
+}
+
+TEST_F(WindowMessages, ActivationMovesWithItsMessagesAndTheFocusFollows) {
+  HWND first = Make(WS_POPUP | WS_VISIBLE);
+  HWND second = Make(WS_POPUP | WS_VISIBLE, nullptr, 400, 20);
+  ASSERT_EQ(GetActiveWindow(), second);
+  ASSERT_EQ(GetFocus(), second);
+
+  MessageLog::Instance().Clear();
+  EXPECT_EQ(SetActiveWindow(first), second);
+  EXPECT_THAT(Log(second), ElementsAre(WM_NCACTIVATE, WM_ACTIVATE, WM_KILLFOCUS));
+  EXPECT_EQ(LOWORD(Last(second, WM_ACTIVATE).wparam), WA_INACTIVE);
+  EXPECT_EQ(Last(second, WM_ACTIVATE).lparam, reinterpret_cast<LPARAM>(first));
+  EXPECT_THAT(Log(first), ElementsAre(WM_NCACTIVATE, WM_ACTIVATE, WM_SETFOCUS));
+  EXPECT_EQ(LOWORD(Last(first, WM_ACTIVATE).wparam), WA_ACTIVE);
+  EXPECT_EQ(Last(first, WM_ACTIVATE).lparam, reinterpret_cast<LPARAM>(second));
+  EXPECT_EQ(GetFocus(), first);
+  EXPECT_EQ(GetForegroundWindow(), first);
+  EXPECT_THAT(LogOf(first, [&] { SetActiveWindow(first); }), ElementsAre()) << "already active";
+
+  EXPECT_THAT(LogOf(first, [&] { ShowWindow(first, SW_HIDE); }),
+              ElementsAre(WM_SHOWWINDOW, WM_WINDOWPOSCHANGING, WM_NCACTIVATE, WM_ACTIVATE,
+                          WM_KILLFOCUS, WM_WINDOWPOSCHANGED));
+  EXPECT_EQ(GetActiveWindow(), nullptr);
+  EXPECT_EQ(GetFocus(), nullptr);
+  EXPECT_THAT(LogOf(second, [&] { ShowWindow(first, SW_SHOWNOACTIVATE); }), ElementsAre());
+  EXPECT_EQ(GetActiveWindow(), nullptr) << "shown without activation";
 }
 
 TEST_F(WindowMessages, SetWindowPosReportsOnlyWhatChanged) {

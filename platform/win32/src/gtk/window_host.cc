@@ -92,7 +92,7 @@ struct Host {
   bool titled = false;
   std::wstring title;
   HICON icon = nullptr;
-  HWND transient_for = nullptr;
+  HWND owner = nullptr;
 };
 
 struct Place {
@@ -208,6 +208,8 @@ void ApplyGeometry(Host& host, const Snapshot& s) {
                     std::max<LONG>(1, Height(s.rect)));
 }
 
+void FollowOwner(Host& host);
+
 void ApplyLooks(Host& host, const Snapshot& s) {
   GtkWindow* window = GTK_WINDOW(host.window);
   if (!host.titled || s.text != host.title) {
@@ -222,10 +224,15 @@ void ApplyLooks(Host& host, const Snapshot& s) {
   }
   gtk_window_set_skip_taskbar_hint(window, (s.ex_style & WS_EX_TOOLWINDOW) != 0);
   gtk_window_set_keep_above(window, (s.ex_style & WS_EX_TOPMOST) != 0);
-  if (s.owner != host.transient_for) {
-    host.transient_for = s.owner;
-    gtk_window_set_transient_for(window, GtkWindowOf(s.owner));
-  }
+  host.owner = s.owner;
+  FollowOwner(host);
+}
+
+// An owned window stays above its owner, whose GTK window may come after it.
+void FollowOwner(Host& host) {
+  GtkWindow* owner = GtkWindowOf(host.owner);
+  if (host.window && gtk_window_get_transient_for(GTK_WINDOW(host.window)) != owner)
+    gtk_window_set_transient_for(GTK_WINDOW(host.window), owner);
 }
 
 Host& MakeHost(HWND hwnd, const Snapshot& s) {
@@ -352,6 +359,8 @@ void SyncWindow(HWND hwnd) {
     if (s.visible || (host && host->window)) {
       Host& made = MakeHost(hwnd, s);
       ApplyLooks(made, s);
+      for (auto& [owned, other] : Hosts())
+        if (other->owner == hwnd) FollowOwner(*other);
       // A minimised window keeps the rectangle it had; the window manager shows its icon.
       if (!(s.style & WS_MINIMIZE)) ApplyGeometry(made, s);
       ApplyState(made, s);

@@ -102,6 +102,10 @@ LRESULT WINAPI DefWindowProcW(HWND window, UINT message, WPARAM wparam, LPARAM l
     case WM_CLOSE: DestroyWindow(window); return 0;
     case WM_SYSCOMMAND: return OnSysCommand(window, wparam);
     case WM_NCLBUTTONDBLCLK: return OnNcDoubleClick(window, wparam, lparam);
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) != WA_INACTIVE && !HIWORD(wparam)) SetFocus(window);
+      return 0;
+    case WM_NCACTIVATE: return TRUE;
     case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(window, reinterpret_cast<WINDOWPOS*>(lparam));
     case WM_GETMINMAXINFO: return 0;
     case WM_SETICON: return SetIcon(window, wparam, reinterpret_cast<HICON>(lparam));

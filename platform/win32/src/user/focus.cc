@@ -1,4 +1,6 @@
 // One active window, one focus and one capture for the whole desktop.
+#include "user/focus.h"
+
 #include "user/model.h"
 
 using namespace win32::internal;
@@ -27,17 +29,43 @@ HWND WINAPI GetFocus() {
   return model.focus;
 }
 
-HWND WINAPI SetActiveWindow(HWND window) {
+namespace win32::internal {
+
+HWND Activate(HWND window, WORD how) {
   Model& model = TheModel();
-  std::lock_guard<std::mutex> held(model.lock);
-  if (window && !FindWindowLocked(model, window)) {
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return nullptr;
+  HWND previous;
+  bool focus_inside_previous = false;
+  {
+    std::lock_guard<std::mutex> held(model.lock);
+    if (window && !FindWindowLocked(model, window)) {
+      SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+      return nullptr;
+    }
+    previous = model.active;
+    if (previous == window) return previous;
+    model.active = window;
+    for (Window* up = FindWindowLocked(model, model.focus); up && previous;
+         up = FindWindowLocked(model, up->parent))
+      if (up->handle == previous) focus_inside_previous = true;
   }
-  HWND previous = model.active;
-  model.active = window;
+  if (previous && IsWindow(previous)) {
+    SendMessageW(previous, WM_NCACTIVATE, FALSE, 0);
+    SendMessageW(previous, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, IsIconic(previous) != FALSE),
+                 reinterpret_cast<LPARAM>(window));
+  }
+  if (window) {
+    SendMessageW(window, WM_NCACTIVATE, TRUE, 0);
+    SendMessageW(window, WM_ACTIVATE, MAKEWPARAM(how, IsIconic(window) != FALSE),
+                 reinterpret_cast<LPARAM>(previous));
+  } else if (focus_inside_previous) {
+    SetFocus(nullptr);
+  }
   return previous;
 }
+
+}  // namespace win32::internal
+
+HWND WINAPI SetActiveWindow(HWND window) { return Activate(window, WA_ACTIVE); }
 
 HWND WINAPI GetActiveWindow() {
   Model& model = TheModel();

@@ -2,6 +2,7 @@
 #include "user/window_position.h"
 
 #include "desktop/desktop.h"
+#include "user/focus.h"
 #include "user/model.h"
 
 using namespace win32::internal;
@@ -169,6 +170,7 @@ BOOL PositionWindow(HWND hwnd, HWND insert_after, int x, int y, int cx, int cy, 
                           Height(old_rect) - old_inset.top - old_inset.bottom;
   bool client_moved = new_rect.left + inset.left != old_rect.left + old_inset.left ||
                       new_rect.top + inset.top != old_rect.top + old_inset.top;
+  bool activate = false, deactivate = false, lose_focus = false;
   {
     std::lock_guard<std::mutex> held(model.lock);
     Window* window = FindWindowLocked(model, hwnd);
@@ -192,12 +194,15 @@ BOOL PositionWindow(HWND hwnd, HWND insert_after, int x, int y, int cx, int cy, 
     }
     bool top_level = !(window->style & WS_CHILD);
     if (!visible) {
-      if (model.active == hwnd) model.active = nullptr;
-      if (model.focus == hwnd) model.focus = nullptr;
+      deactivate = model.active == hwnd;
+      lose_focus = model.focus == hwnd;
     } else if (top_level && !(flags & SWP_NOACTIVATE) && !(window->style & WS_MINIMIZE)) {
-      model.active = hwnd;
+      activate = true;
     }
   }
+  if (activate) Activate(hwnd, WA_ACTIVE);
+  if (deactivate) Activate(nullptr, WA_INACTIVE);
+  if (lose_focus && GetFocus() == hwnd) SetFocus(nullptr);
   pos.x = new_rect.left;
   pos.y = new_rect.top;
   pos.cx = Width(new_rect);

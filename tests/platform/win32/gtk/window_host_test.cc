@@ -189,3 +189,21 @@ TEST(GtkWindowHost, MaximisedWindowHiddenAndShownUnderAWindowManagerComesBackMax
     }
   }
 }
+
+TEST(GtkWindowHost, OwnedWindowShownBeforeItsOwnerStaysAboveItOnceTheOwnerIsShown) {
+  TestWindow owner(L"owner", WS_POPUP, RECT{100, 100, 700, 500});
+  HWND owned = nullptr;
+  owner.Call([&] {
+    owned = CreateWindowExW(WS_EX_TOOLWINDOW, L"GtkDesktopTestWindow", L"owned", WS_POPUP | WS_VISIBLE,
+                            150, 150, 300, 200, owner.hwnd(), nullptr, GetModuleHandleW(nullptr),
+                            nullptr);
+  });
+  ASSERT_TRUE(owned);
+  ASSERT_TRUE(EventuallyOnGui([&] { return Viewable(owned); }));
+  ShowWindow(owner.hwnd(), SW_SHOW);
+  EXPECT_TRUE(EventuallyOnGui([&] {
+    return Viewable(owner.hwnd()) &&
+           gtk_window_get_transient_for(GtkWindowOf(owned)) == GtkWindowOf(owner.hwnd());
+  }));
+  owner.Call([&] { DestroyWindow(owned); });
+}

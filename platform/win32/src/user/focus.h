@@ -1,0 +1,14 @@
+// Activation with Win32's messages, for the model and the desktops.
+#pragma once
+
+#include <windows.h>
+
+namespace win32::internal {
+
+// Makes window (null: none) the active window. The window losing activation gets WM_NCACTIVATE
+// and WM_ACTIVATE with WA_INACTIVE, then the new one WM_NCACTIVATE and WM_ACTIVATE with how, whose
+// default processing gives it the focus; with no new window the focus leaves the old one. Any
+// thread; the lock must not be held. Returns the window active before.
+HWND Activate(HWND window, WORD how);
+
+}  // namespace win32::internal
