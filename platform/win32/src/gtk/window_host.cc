@@ -9,6 +9,7 @@
 #include "gtk/text.h"
 #include "gtk/window_icon.h"
 #include "gtk/window_input.h"
+#include "user/focus.h"
 #include "user/model.h"
 
 namespace win32::internal::gtk {
@@ -192,6 +193,18 @@ gboolean OnWindowState(GtkWidget*, GdkEventWindowState* event, gpointer data) {
   return FALSE;
 }
 
+// GUI thread. The window manager's activation, and its taking it away, are the model's.
+gboolean OnFocusChange(GtkWidget*, GdkEventFocus* event, gpointer data) {
+  HWND hwnd = static_cast<HWND>(data);
+  Host* host = FindHost(hwnd);
+  if (!host || !host->shown) return FALSE;
+  if (event->in)
+    ActivateFromDesktop(hwnd);
+  else if (GetActiveWindow() == hwnd)
+    ActivateFromDesktop(nullptr);
+  return FALSE;
+}
+
 void ApplyGeometry(Host& host, const Snapshot& s) {
   if (host.geometry_applied && Same(host.applied, s.rect)) return;
   host.applied = s.rect;
@@ -258,6 +271,8 @@ Host& MakeHost(HWND hwnd, const Snapshot& s) {
   g_signal_connect(host.canvas, "draw", G_CALLBACK(OnDraw), hwnd);
   g_signal_connect(host.window, "configure-event", G_CALLBACK(OnConfigure), hwnd);
   g_signal_connect(host.window, "window-state-event", G_CALLBACK(OnWindowState), hwnd);
+  g_signal_connect(host.window, "focus-in-event", G_CALLBACK(OnFocusChange), hwnd);
+  g_signal_connect(host.window, "focus-out-event", G_CALLBACK(OnFocusChange), hwnd);
   ConnectInput(hwnd, host.window, host.canvas);
   gtk_widget_show(host.layout);
   gtk_widget_show(host.canvas);

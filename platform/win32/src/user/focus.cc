@@ -63,6 +63,35 @@ HWND Activate(HWND window, WORD how) {
   return previous;
 }
 
+void ActivateFromDesktop(HWND window) {
+  Model& model = TheModel();
+  std::lock_guard<std::mutex> held(model.lock);
+  Window* gaining = FindWindowLocked(model, window);
+  if (window && (!gaining || gaining->destroying || !IsVisibleLocked(model, gaining))) return;
+  HWND previous = model.active;
+  if (previous == window) return;
+  model.active = window;
+  auto post = [&](HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    Window* target = FindWindowLocked(model, hwnd);
+    if (target && target->queue->alive)
+      PostLocked(*target->queue, MSG{hwnd, message, wparam, lparam, 0, {}});
+  };
+  post(previous, WM_NCACTIVATE, FALSE, 0);
+  post(previous, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(window));
+  if (window) {
+    post(window, WM_NCACTIVATE, TRUE, 0);
+    post(window, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(previous));
+    return;
+  }
+  for (Window* up = FindWindowLocked(model, model.focus); up && previous;
+       up = FindWindowLocked(model, up->parent)) {
+    if (up->handle != previous) continue;
+    post(model.focus, WM_KILLFOCUS, 0, 0);
+    model.focus = nullptr;
+    break;
+  }
+}
+
 }  // namespace win32::internal
 
 HWND WINAPI SetActiveWindow(HWND window) { return Activate(window, WA_ACTIVE); }

@@ -11,4 +11,8 @@ namespace win32::internal {
 // thread; the lock must not be held. Returns the window active before.
 HWND Activate(HWND window, WORD how);
 
+// The same as the desktop reports it (the window manager moved activation): the messages are
+// posted to the windows' threads, so the desktop's thread never waits for them.
+void ActivateFromDesktop(HWND window);
+
 }  // namespace win32::internal

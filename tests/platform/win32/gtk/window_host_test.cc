@@ -207,3 +207,30 @@ TEST(GtkWindowHost, OwnedWindowShownBeforeItsOwnerStaysAboveItOnceTheOwnerIsShow
   }));
   owner.Call([&] { DestroyWindow(owned); });
 }
+
+TEST(GtkWindowHost, FocusMovedOnTheDisplayMovesActivationAndFocusOnTheWindowsThreads) {
+  TestWindow first(L"first", WS_POPUP, RECT{50, 50, 350, 250});
+  TestWindow second(L"second", WS_POPUP, RECT{400, 50, 700, 250});
+  ShowWindow(first.hwnd(), SW_SHOW);
+  ShowWindow(second.hwnd(), SW_SHOW);
+  ASSERT_EQ(second.hwnd(), GetActiveWindow());
+  ASSERT_TRUE(EventuallyOnGui([&] { return Viewable(first.hwnd()) && Viewable(second.hwnd()); }));
+
+  OnGui([&] { gtk_window_present(GtkWindowOf(first.hwnd())); });
+  ASSERT_TRUE(EventuallyOnGui([&] {
+    return GetActiveWindow() == first.hwnd() && GetFocus() == first.hwnd();
+  }));
+  EXPECT_EQ(first.hwnd(), GetForegroundWindow());
+  auto last_activate = [](TestWindow& window) {
+    Seen found{};
+    for (const Seen& seen : window.Log())
+      if (seen.message == WM_ACTIVATE) found = seen;
+    return found;
+  };
+  DrainPostedFromGui(second);
+  EXPECT_EQ(WA_ACTIVE, LOWORD(last_activate(first).wparam));
+  EXPECT_EQ(first.thread(), last_activate(first).thread);
+  EXPECT_EQ(WA_INACTIVE, LOWORD(last_activate(second).wparam));
+  EXPECT_TRUE(second.Saw(WM_KILLFOCUS));
+  EXPECT_TRUE(first.Saw(WM_SETFOCUS));
+}
