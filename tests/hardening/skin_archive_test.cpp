@@ -83,8 +83,9 @@ TEST(SkinArchiveDamageTest, DamagedArchivesHandOutOnlyUnalteredMembersOrNothing)
     for (const auto& member : members) {
       std::vector<unsigned char> read;
       const std::wstring name(member.first.begin(), member.first.end());
-      if (CPaintManagerUI::LoadResourceData(name.c_str(), read))
+      if (CPaintManagerUI::LoadResourceData(name.c_str(), read)) {
         EXPECT_EQ(read, member.second) << member.first;
+      }
     }
     CPaintManagerUI manager;
     CDialogBuilder builder;
