@@ -170,6 +170,7 @@ class Bench:
                         WEBKIT_DISABLE_SANDBOX_THIS_IS_DANGEROUS="1")
         self.samples = {}
         self.memory = []
+        self.lost = []
 
     def start_page_port(self):
         with open(os.path.join(self.build, "CMakeCache.txt")) as cache:
@@ -308,11 +309,11 @@ class Bench:
             rounds = [self.run_bare_gtk, self.run_bare_webkit, self.run_launcher, self.run_bare_messages]
             # The first round fills the caches of the disk and of the fonts; it is not counted.
             for step in rounds:
-                step(False)
+                self.attempt(step, False)
             for index in range(self.runs):
                 loads = os.getloadavg()
                 for step in rounds:
-                    step(True)
+                    self.attempt(step, True)
                 print("round %d/%d done (load %.1f)" % (index + 1, self.runs, loads[0]), flush=True)
                 self.add("load", loads[0])
         finally:
@@ -320,6 +321,15 @@ class Bench:
             self.server.wait()
             shutil.rmtree(self.home, ignore_errors=True)
         self.report()
+
+    def attempt(self, step, record):
+        """One measurement; a lost one (the observer can miss a window drawn before it watched
+        it, on a machine loaded enough) is counted and told, and the rounds go on."""
+        try:
+            step(record)
+        except Failed as failure:
+            self.lost.append("%s: %s" % (step.__name__, failure))
+            print("lost: %s" % self.lost[-1], flush=True)
 
     def stats(self, name):
         values = sorted(self.samples.get(name, []))
@@ -345,6 +355,8 @@ class Bench:
         load = self.stats("load")
         print("\nMachine: %d cores, 1-minute load %.1f (median over rounds, range %.1f-%.1f); %d rounds" % (
             os.cpu_count(), load[0], load[3], load[4], self.runs))
+        if self.lost:
+            print("Lost measurements: %d (listed above)" % len(self.lost))
         print("\na. Process start to the first top-level window (from outside, through the X server)")
         for program in ("gtk", "webkit", "launcher"):
             self.line("%s: window mapped" % program, "a.%s.map" % program)
