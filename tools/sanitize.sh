@@ -23,10 +23,8 @@ esac
 build=${2:-$root/build-$mode}
 supp=$root/tools/sanitize
 
-# Instrumented test programs start slowly, so their tests are listed when ctest runs rather
-# than right after linking.
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQUELLIX_BUILD_BENCH=OFF -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST \
+  -DQUELLIX_BUILD_BENCH=OFF \
   -DCMAKE_C_FLAGS="$flags -g" -DCMAKE_CXX_FLAGS="$flags -g" \
   -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" >/dev/null
 cmake --build "$build"
