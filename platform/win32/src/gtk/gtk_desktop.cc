@@ -87,7 +87,7 @@ UINT_PTR GtkDesktop::ChooseMenuItem(const MenuRequest& request) {
 HINSTANCE GtkDesktop::OpenWithShell(const ShellRequest& request) {
   bool opened = false;
   if ((request.verb.empty() || request.verb == L"open") && IsWebAddress(request.file))
-    RunOnGui([&] { opened = OpenWebAddress(request.file); });
+    opened = OpenWebAddress(request.file);
   return reinterpret_cast<HINSTANCE>(opened ? kShellDone : kShellNoAssociation);
 }
 

@@ -1,10 +1,7 @@
 #include "gtk/web_address.h"
 
-#include <gio/gio.h>
-
 #include <cwctype>
 
-#include "gtk/gobject_ptr.h"
 #include "gtk/text.h"
 
 namespace win32::internal::gtk {
@@ -32,12 +29,8 @@ bool IsWebAddress(const std::wstring& text) {
   return true;
 }
 
-bool OpenWebAddress(const std::wstring& address) {
-  if (!IsWebAddress(address)) return false;
-  GError* raw = nullptr;
-  bool opened = g_app_info_launch_default_for_uri(Utf8(address).c_str(), nullptr, &raw);
-  ErrorPtr error(raw);
-  return opened;
+bool OpenWebAddress(const std::wstring& address, LaunchQueue& launches) {
+  return IsWebAddress(address) && launches.Submit(Utf8(address));
 }
 
 }  // namespace win32::internal::gtk
