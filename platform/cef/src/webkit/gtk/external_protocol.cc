@@ -1,11 +1,10 @@
 #include "src/webkit/gtk/external_protocol.h"
 
-#include <gio/gio.h>
-
 #include <algorithm>
 #include <cctype>
 
 #include "src/browser/page_events.h"
+#include "win32/system_handler.h"
 
 namespace cef_internal {
 
@@ -24,7 +23,8 @@ bool IsLoadableScheme(const std::string& url) {
 void HandToSystem(CefRefPtr<Browser> browser, const std::string& url) {
   if (!AskProtocolExecution(browser, url, false))
     return;
-  g_app_info_launch_default_for_uri_async(url.c_str(), nullptr, nullptr, nullptr, nullptr);
+  // A refusal (too many asked for lately) is not the page's to hear about, as with any other.
+  Win32OpenWithSystemHandler(url.c_str());
 }
 
 }  // namespace cef_internal

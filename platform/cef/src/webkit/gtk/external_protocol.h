@@ -11,7 +11,8 @@ namespace cef_internal {
 bool IsLoadableScheme(const std::string& url);
 
 // UI thread. OnProtocolExecution; when the client allows it, the system's
-// handler for the scheme opens |url| (without waiting for it).
+// handler for the scheme opens |url| off this thread, unless too many
+// addresses were handed to the system lately.
 void HandToSystem(CefRefPtr<Browser> browser, const std::string& url);
 
 }  // namespace cef_internal
