@@ -10,7 +10,17 @@
 namespace {
 
 gboolean OnUserMessage(WebKitWebView*, WebKitUserMessage* message, gpointer) {
-  g_variant_get_size(webkit_user_message_get_parameters(message));
+  // Reads every string of the call, as the launcher's handler does.
+  GVariant* arguments = webkit_user_message_get_parameters(message);
+  const gsize count = arguments ? g_variant_n_children(arguments) : 0;
+  for (gsize i = 0; i < count; ++i) {
+    GVariant* boxed = g_variant_get_child_value(arguments, i);
+    GVariant* item = g_variant_get_variant(boxed);
+    if (g_variant_is_of_type(item, G_VARIANT_TYPE_STRING))
+      g_variant_get_string(item, nullptr);
+    g_variant_unref(item);
+    g_variant_unref(boxed);
+  }
   cef_internal::BenchTrace("message-handled");
   webkit_user_message_send_reply(message, webkit_user_message_new("reply", nullptr));
   return TRUE;
