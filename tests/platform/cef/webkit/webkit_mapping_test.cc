@@ -87,6 +87,23 @@ TEST(WebKitMessageArguments, EveryValueTypeSurvivesTheTrip) {
   EXPECT_TRUE(received->IsEqual(sent));
 }
 
+TEST(WebKitMessageArguments, ValuesOfOtherTypesArriveAsNull) {
+  const gchar* const words[] = {"a", "b"};
+  GVariantBuilder builder;
+  g_variant_builder_init(&builder, G_VARIANT_TYPE("av"));
+  g_variant_builder_add(&builder, "v", g_variant_new_strv(words, 2));
+  g_variant_builder_add(&builder, "v", g_variant_new_uint64(7));
+  g_variant_builder_add(&builder, "v", g_variant_new_string("kept"));
+  GVariant* variant = g_variant_ref_sink(g_variant_builder_end(&builder));
+  CefRefPtr<CefListValue> received = CefListValue::Create();
+  ASSERT_TRUE(ArgumentsFromVariant(variant, received));
+  g_variant_unref(variant);
+  ASSERT_EQ(3u, received->GetSize());
+  EXPECT_EQ(VTYPE_NULL, received->GetType(0));
+  EXPECT_EQ(VTYPE_NULL, received->GetType(1));
+  EXPECT_EQ("kept", received->GetString(2).ToString());
+}
+
 TEST(WebKitMessageArguments, ForeignOrTooDeepParametersAreRefused) {
   CefRefPtr<CefListValue> list = CefListValue::Create();
   GVariant* text = g_variant_ref_sink(g_variant_new_string("not a list"));

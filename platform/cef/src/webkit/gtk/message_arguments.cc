@@ -23,7 +23,8 @@ GVariant* ListToVariant(CefRefPtr<CefListValue> list, int depth) {
         break;
       default: item = g_variant_new("()"); break;
     }
-    g_variant_builder_add(&builder, "v", item);
+    // Without a format string to parse: this runs for every value of every page message.
+    g_variant_builder_add_value(&builder, g_variant_new_variant(item));
   }
   return g_variant_builder_end(&builder);
 }
@@ -38,20 +39,21 @@ bool ListFromVariant(GVariant* variant, CefRefPtr<CefListValue> list, int depth)
     GVariant* item = g_variant_get_variant(boxed);
     g_variant_unref(boxed);
     bool ok = true;
-    if (g_variant_is_of_type(item, G_VARIANT_TYPE_BOOLEAN)) {
-      list->SetBool(i, g_variant_get_boolean(item));
-    } else if (g_variant_is_of_type(item, G_VARIANT_TYPE_INT32)) {
-      list->SetInt(i, g_variant_get_int32(item));
-    } else if (g_variant_is_of_type(item, G_VARIANT_TYPE_DOUBLE)) {
-      list->SetDouble(i, g_variant_get_double(item));
-    } else if (g_variant_is_of_type(item, G_VARIANT_TYPE_STRING)) {
-      list->SetString(i, g_variant_get_string(item, nullptr));
-    } else if (g_variant_is_of_type(item, G_VARIANT_TYPE("av"))) {
-      CefRefPtr<CefListValue> nested = CefListValue::Create();
-      ok = ListFromVariant(item, nested, depth + 1);
-      list->SetList(i, nested);
-    } else {
-      list->SetNull(i);
+    switch (g_variant_classify(item)) {
+      case G_VARIANT_CLASS_BOOLEAN: list->SetBool(i, g_variant_get_boolean(item)); break;
+      case G_VARIANT_CLASS_INT32: list->SetInt(i, g_variant_get_int32(item)); break;
+      case G_VARIANT_CLASS_DOUBLE: list->SetDouble(i, g_variant_get_double(item)); break;
+      case G_VARIANT_CLASS_STRING: list->SetString(i, g_variant_get_string(item, nullptr)); break;
+      case G_VARIANT_CLASS_ARRAY:
+        if (g_variant_is_of_type(item, G_VARIANT_TYPE("av"))) {
+          CefRefPtr<CefListValue> nested = CefListValue::Create();
+          ok = ListFromVariant(item, nested, depth + 1);
+          list->SetList(i, nested);
+        } else {
+          list->SetNull(i);
+        }
+        break;
+      default: list->SetNull(i); break;
     }
     g_variant_unref(item);
     if (!ok)
