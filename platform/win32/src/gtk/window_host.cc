@@ -193,15 +193,32 @@ gboolean OnWindowState(GtkWidget*, GdkEventWindowState* event, gpointer data) {
   return FALSE;
 }
 
+// Owned windows are above their owner on Windows. A window manager raising the owner, as it does
+// when it maps or activates it, leaves them below it, even when they are its transients.
+void RaiseOwnedAbove(HWND owner) {
+  for (auto& [owned, host] : Hosts()) {
+    if (host->owner != owner || !host->shown || host->iconified.on || !host->window) continue;
+    if (GdkWindow* gdk = gtk_widget_get_window(host->window)) gdk_window_raise(gdk);
+  }
+}
+
+// GUI thread.
+gboolean OnMapped(GtkWidget*, GdkEvent*, gpointer data) {
+  RaiseOwnedAbove(static_cast<HWND>(data));
+  return FALSE;
+}
+
 // GUI thread. The window manager's activation, and its taking it away, are the model's.
 gboolean OnFocusChange(GtkWidget*, GdkEventFocus* event, gpointer data) {
   HWND hwnd = static_cast<HWND>(data);
   Host* host = FindHost(hwnd);
   if (!host || !host->shown) return FALSE;
-  if (event->in)
+  if (event->in) {
     ActivateFromDesktop(hwnd);
-  else if (GetActiveWindow() == hwnd)
+    RaiseOwnedAbove(hwnd);
+  } else if (GetActiveWindow() == hwnd) {
     ActivateFromDesktop(nullptr);
+  }
   return FALSE;
 }
 
@@ -271,6 +288,7 @@ Host& MakeHost(HWND hwnd, const Snapshot& s) {
   g_signal_connect(host.canvas, "draw", G_CALLBACK(OnDraw), hwnd);
   g_signal_connect(host.window, "configure-event", G_CALLBACK(OnConfigure), hwnd);
   g_signal_connect(host.window, "window-state-event", G_CALLBACK(OnWindowState), hwnd);
+  g_signal_connect(host.window, "map-event", G_CALLBACK(OnMapped), hwnd);
   g_signal_connect(host.window, "focus-in-event", G_CALLBACK(OnFocusChange), hwnd);
   g_signal_connect(host.window, "focus-out-event", G_CALLBACK(OnFocusChange), hwnd);
   ConnectInput(hwnd, host.window, host.canvas);

@@ -1,5 +1,7 @@
 // Top-level windows and child places on the GTK desktop.
 #include <gtest/gtest.h>
+// After gtest: X11 defines names gtest uses.
+#include <gdk/gdkx.h>
 
 #include "gtk/window_host.h"
 #include "gui_fixture.h"
@@ -233,4 +235,94 @@ TEST(GtkWindowHost, FocusMovedOnTheDisplayMovesActivationAndFocusOnTheWindowsThr
   EXPECT_EQ(WA_INACTIVE, LOWORD(last_activate(second).wparam));
   EXPECT_TRUE(second.Saw(WM_KILLFOCUS));
   EXPECT_TRUE(first.Saw(WM_SETFOCUS));
+}
+
+namespace {
+
+// The window's place among the screen's top-level X windows (its frame's, under a window
+// manager), bottom first; -1 when it has none.
+int StackingIndex(HWND hwnd) {
+  GtkWindow* window = GtkWindowOf(hwnd);
+  GdkWindow* gdk = window ? gtk_widget_get_window(GTK_WIDGET(window)) : nullptr;
+  if (!gdk) return -1;
+  Display* x = GDK_WINDOW_XDISPLAY(gdk);
+  ::Window root = DefaultRootWindow(x), parent = 0, *children = nullptr, frame = GDK_WINDOW_XID(gdk);
+  unsigned int count = 0;
+  int index = -1;
+  // The window manager may destroy a frame between two questions.
+  GdkDisplay* display = gdk_window_get_display(gdk);
+  gdk_x11_display_error_trap_push(display);
+  bool found = true;
+  for (::Window up = frame; found && up != root; up = parent) {
+    frame = up;
+    found = XQueryTree(x, up, &root, &parent, &children, &count);
+    if (found && children) XFree(children);
+  }
+  if (found && XQueryTree(x, root, &root, &parent, &children, &count)) {
+    for (unsigned int i = 0; i < count; ++i)
+      if (children[i] == frame) index = static_cast<int>(i);
+    if (children) XFree(children);
+  }
+  gdk_x11_display_error_trap_pop_ignored(display);
+  return index;
+}
+
+// Whether the window manager has put the window in a frame of its own.
+bool Framed(HWND hwnd) {
+  GtkWindow* window = GtkWindowOf(hwnd);
+  GdkWindow* gdk = window ? gtk_widget_get_window(GTK_WIDGET(window)) : nullptr;
+  if (!gdk) return false;
+  Display* x = GDK_WINDOW_XDISPLAY(gdk);
+  ::Window root = 0, parent = 0, *children = nullptr;
+  unsigned int count = 0;
+  GdkDisplay* display = gdk_window_get_display(gdk);
+  gdk_x11_display_error_trap_push(display);
+  bool asked = XQueryTree(x, GDK_WINDOW_XID(gdk), &root, &parent, &children, &count);
+  gdk_x11_display_error_trap_pop_ignored(display);
+  if (asked && children) XFree(children);
+  return asked && parent != root;
+}
+
+bool StackedAbove(HWND upper, HWND lower) {
+  int upper_index = StackingIndex(upper), lower_index = StackingIndex(lower);
+  return upper_index >= 0 && lower_index >= 0 && upper_index > lower_index;
+}
+
+}  // namespace
+
+// On Windows an owned window stays above its owner. The game window's page is such a window,
+// made before the game window is first shown; the window manager raises the game window when it
+// maps it again, and the page must come back above it.
+TEST(GtkWindowHost, OwnedWindowHiddenAndShownWithItsOwnerComesBackAboveIt) {
+  WindowManager manager;
+  ASSERT_TRUE(manager.running());
+  TestWindow owner(L"game", WS_POPUP | WS_MAXIMIZEBOX, RECT{100, 100, 900, 672});
+  HWND owned = nullptr;
+  owner.Call([&] {
+    owned = CreateWindowExW(WS_EX_TOOLWINDOW, L"GtkDesktopTestWindow", L"page",
+                            WS_POPUP | WS_VISIBLE, 10, 40, 600, 400, owner.hwnd(), nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
+  });
+  ASSERT_TRUE(owned);
+  // Openbox names itself before it manages windows, and on a loaded machine may not get to them.
+  if (!EventuallyOnGui([&] { return Framed(owned); }))
+    GTEST_SKIP() << "the window manager did not take the window";
+  ShowWindow(owner.hwnd(), SW_SHOWMAXIMIZED);
+  for (int round = 0; round < 4; ++round) {
+    ASSERT_TRUE(EventuallyOnGui([&] {
+      return Viewable(owner.hwnd()) && Viewable(owned) && StackedAbove(owned, owner.hwnd());
+    })) << "round " << round;
+    // The player clicks in the page before the boss key hides both and shows both again.
+    ASSERT_TRUE(RunCommand("xdotool mousemove 300 240 click 1"));
+    owner.Call([&] {
+      ShowWindow(owner.hwnd(), SW_HIDE);
+      SetWindowPos(owned, nullptr, 10, 40, 600, 400, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    });
+    ASSERT_TRUE(EventuallyOnGui([&] { return !Viewable(owner.hwnd()) && !Viewable(owned); }));
+    owner.Call([&] {
+      ShowWindow(owner.hwnd(), SW_SHOW);
+      SetWindowPos(owned, nullptr, 10, 40, 600, 400, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    });
+  }
+  owner.Call([&] { DestroyWindow(owned); });
 }
