@@ -1,10 +1,10 @@
 #!/bin/sh
 # Serves the demo site (demo/) on the loopback address, builds both launchers on the GTK and
-# WebKitGTK backends with their start pages pointed at it, and starts Vantellis, or
+# WebKitGTK backends with their start pages pointed at it (tools/setup.sh), and starts Vantellis, or
 # TessmarkCorvane with --tessmarkcorvane.
 # With a display (DISPLAY set) the launcher runs until the player closes it. Without one a
 # virtual display is started, the demo is walked as a player would, and what the player would
-# have seen is written to screenshots (QUELLIX_SCREENSHOTS, default build-demo/screenshots).
+# have seen is written to screenshots (QUELLIX_SCREENSHOTS, default build/screenshots).
 # The demo site's port is QUELLIX_DEMO_PORT (default 8617).
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,18 +15,12 @@ case "${1:-}" in
   *) echo "usage: $0 [--tessmarkcorvane]" >&2; exit 2 ;;
 esac
 port=${QUELLIX_DEMO_PORT:-8617}
-build="$root/build-demo"
+build="$root/build"
 shots=${QUELLIX_SCREENSHOTS:-$build/screenshots}
-
-# The real backends, the virtual display and the walk need these on top of the build's packages.
-"$root/tools/setup.sh" libgtk-3-dev libwebkit2gtk-4.1-dev xvfb xauth xdotool x11-utils scrot \
-  openbox python3
-
 site="http://127.0.0.1:$port/login.html"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQUELLIX_REAL_BACKENDS=ON -DQUELLIX_BUILD_TESTS=OFF -DQUELLIX_BUILD_BENCH=OFF \
-  -DQUELLIX_VANTELLIS_START_PAGE="$site" -DQUELLIX_TESSMARKCORVANE_START_PAGE="$site" >/dev/null
-cmake --build "$build" --target Vantellis TessmarkCorvane
+
+# The setup builds both launchers with their start pages on the demo site at this port.
+QUELLIX_DEMO_PORT=$port "$root/tools/setup.sh"
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "No display: walking the demo on a virtual one as a player would."

@@ -500,6 +500,8 @@ class Player:
         print("     screenshot: " + self.shot("unreachable", self.main), flush=True)
 
     def boss_key(self):
+        # A page still repainting (after a reload, a new title) is no picture to compare with.
+        wait_for("the game window to settle", lambda: self.settled(self.main))
         seen = self.pixels_of(self.main)
         run("xdotool", "key", "alt+q")
         wait_for("the game window to hide", lambda: not self.main_shown())
