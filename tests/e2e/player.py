@@ -500,7 +500,9 @@ class Player:
         print("     screenshot: " + self.shot("unreachable", self.main), flush=True)
 
     def boss_key(self):
-        # A page still repainting (after a reload, a new title) is no picture to compare with.
+        # The pointer rests on the caption so that no hover on the page outlives the hiding, and
+        # a page still repainting (after a reload, a new title) is no picture to compare with.
+        run("xdotool", "mousemove", str(self.main.x + self.main.w // 2), str(self.main.y + 8))
         wait_for("the game window to settle", lambda: self.settled(self.main))
         seen = self.pixels_of(self.main)
         run("xdotool", "key", "alt+q")
