@@ -107,9 +107,15 @@ void CCefBrowserUI::AdoptPendingBrowser() {
 
 void CCefBrowserUI::AdoptBrowser(CefRefPtr<CefBrowser> browser) {
   m_browser = browser;
-  if (m_browser.get())
-    ShowWindow(GetBrowserWindow(), IsVisible() ? SW_SHOWNOACTIVATE : SW_HIDE);
   NeedParentUpdate();
+  if (!m_browser.get())
+    return;
+  // The browser window belongs to the engine's thread: while ShowWindow waits for it, this
+  // thread serves messages sent to it, and one of them may remove this control. So the
+  // control is not touched after the call.
+  HWND hBrowserWnd = GetBrowserWindow();
+  int nCmdShow = IsVisible() ? SW_SHOWNOACTIVATE : SW_HIDE;
+  ShowWindow(hBrowserWnd, nCmdShow);
 }
 
 CefRefPtr<CefBrowser> CCefBrowserUI::GetBrowser() { return m_browser; }
