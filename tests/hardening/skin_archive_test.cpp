@@ -4,6 +4,7 @@
 #include <zip.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,9 @@ struct Damage {
   const char* name;
   std::function<Bytes(Bytes)> apply;
 };
+
+// Without this, test listings name each case by its bytes.
+void PrintTo(const Damage& damage, std::ostream* out) { *out << damage.name; }
 
 const Damage kDamages[] = {
     {"Missing", [](Bytes) { return Bytes(); }},
