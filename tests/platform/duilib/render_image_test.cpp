@@ -182,4 +182,21 @@ TEST_F(RenderImage, ImagesAreDecodedOnceUntilTheCacheIsCleared) {
   EXPECT_TRUE(fresh->bAlpha);
 }
 
+TEST_F(RenderImage, ImagesPastTheCachesRoomAreRefusedUntilItIsCleared) {
+  PutResource(L"imgs/vast.png", MakePng(4096, 4096, [](cairo_t* cr) {
+                FillRect(cr, 0, 0, 4096, 4096, kBlue);
+              }));
+  const TImageInfo* vast = CRenderEngine::GetImage(L"imgs/vast.png");
+  ASSERT_NE(vast, nullptr);
+  EXPECT_EQ(CRenderEngine::GetImage(L"imgs/vast.png"), vast);
+  EXPECT_EQ(CRenderEngine::GetImage(L"imgs/quadrants.png"), nullptr);
+  EXPECT_FALSE(Draw(RECT{0, 0, 20, 20}, L"imgs/quadrants.png"));
+  EXPECT_EQ(canvas.InkBounds().right, 0);
+
+  CRenderEngine::ClearImageCache();
+  ASSERT_TRUE(Draw(RECT{0, 0, 20, 20}, L"imgs/quadrants.png"));
+  EXPECT_EQ(canvas.Pixel(2, 2), kRed);
+  EXPECT_EQ(CRenderEngine::GetImage(L"imgs/vast.png"), nullptr);
+}
+
 }  // namespace

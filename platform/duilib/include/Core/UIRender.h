@@ -21,7 +21,8 @@ struct TImageInfo {
 class CRenderEngine {
  public:
   // Reads the member through CPaintManagerUI::LoadResourceData and decodes it once; safe on
-  // any thread. NULL for a missing member or data that is not a PNG picture of sane size.
+  // any thread. NULL for a missing member, data that is not a PNG picture of sane size, or an
+  // image that would take the decoded images past 64 MB (until ClearImageCache).
   static const TImageInfo* GetImage(LPCTSTR file);
 
   // pStrImage is a file name or pairs such as

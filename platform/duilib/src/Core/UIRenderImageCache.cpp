@@ -1,6 +1,7 @@
 #include "Core/UIRender.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -16,15 +17,20 @@ namespace {
 
 // A hostile header must not make us allocate gigabytes.
 constexpr unsigned long kMaxImagePixels = 4096ul * 4096ul;
+// A skin's images take a few megabytes; a hostile skin naming thousands of large ones must not
+// take the machine's memory. Room for one image of the largest size.
+constexpr size_t kMaxCachedBytes = kMaxImagePixels * 4;
 
 struct CachedImage {
   CairoSurfacePtr surface;
   TImageInfo info;
+  size_t bytes = 0;
 };
 
 struct ImageCache {
   std::mutex lock;
   std::map<std::wstring, std::unique_ptr<CachedImage>> images;
+  size_t bytes = 0;
 };
 
 ImageCache& TheCache() {
@@ -87,6 +93,8 @@ std::unique_ptr<CachedImage> DecodePng(const std::vector<unsigned char>& data) {
   image->info.nX = cairo_image_surface_get_width(surface.get());
   image->info.nY = cairo_image_surface_get_height(surface.get());
   image->info.bAlpha = HasTranslucentPixel(surface.get());
+  image->bytes = static_cast<size_t>(cairo_image_surface_get_stride(surface.get())) *
+                 static_cast<size_t>(image->info.nY);
   image->surface = std::move(surface);
   return image;
 }
@@ -108,6 +116,10 @@ const TImageInfo* CRenderEngine::GetImage(LPCTSTR file) {
   std::unique_ptr<CachedImage> image = DecodePng(data);
   if (!image) return NULL;
   std::lock_guard<std::mutex> guard(cache.lock);
+  auto found = cache.images.find(file);
+  if (found != cache.images.end()) return &found->second->info;
+  if (image->bytes > kMaxCachedBytes - cache.bytes) return NULL;
+  cache.bytes += image->bytes;
   auto inserted = cache.images.emplace(file, std::move(image));
   return &inserted.first->second->info;
 }
@@ -116,6 +128,7 @@ void CRenderEngine::ClearImageCache() {
   ImageCache& cache = TheCache();
   std::lock_guard<std::mutex> guard(cache.lock);
   cache.images.clear();
+  cache.bytes = 0;
 }
 
 }  // namespace DuiLib
