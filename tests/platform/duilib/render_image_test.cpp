@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <thread>
+#include <vector>
+
 #include "render_test_canvas.h"
 #include "render_test_skin.h"
 
@@ -197,6 +201,81 @@ TEST_F(RenderImage, ImagesPastTheCachesRoomAreRefusedUntilItIsCleared) {
   ASSERT_TRUE(Draw(RECT{0, 0, 20, 20}, L"imgs/quadrants.png"));
   EXPECT_EQ(canvas.Pixel(2, 2), kRed);
   EXPECT_EQ(CRenderEngine::GetImage(L"imgs/vast.png"), nullptr);
+}
+
+TEST_F(RenderImage, PreloadedImagesAreTheOnesPaintsGet) {
+  CRenderEngine::PreloadImage(L"file='imgs/quadrants.png' source='0,0,10,10'");
+  const TImageInfo* image = CRenderEngine::GetImage(L"imgs/quadrants.png");
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->nX, 20);
+  EXPECT_EQ(CRenderEngine::GetImage(L"imgs/quadrants.png"), image);
+  ASSERT_TRUE(Draw(RECT{0, 0, 20, 20}, L"imgs/quadrants.png"));
+  EXPECT_EQ(canvas.Pixel(2, 2), kRed);
+
+  PutResource(L"imgs/garbage.png", std::vector<unsigned char>(300, 0x5A));
+  for (const wchar_t* description : {static_cast<const wchar_t*>(nullptr), L"", L"   ",
+                                     L"file='imgs/frame.png", L"source='0,0,1,1'",
+                                     L"imgs/none.png", L"imgs/garbage.png"}) {
+    CRenderEngine::PreloadImage(description);
+  }
+  EXPECT_EQ(CRenderEngine::GetImage(L"imgs/none.png"), nullptr);
+  EXPECT_EQ(CRenderEngine::GetImage(L"imgs/garbage.png"), nullptr);
+  EXPECT_NE(CRenderEngine::GetImage(L"imgs/frame.png"), nullptr);
+}
+
+TEST_F(RenderImage, ThreadsWantingImagesBeingPreloadedGetOneDecodeEach) {
+  std::vector<std::wstring> names;
+  for (int i = 0; i < 12; ++i) {
+    names.push_back(L"imgs/many" + std::to_wstring(i) + L".png");
+    PutResource(names.back(), MakePng(200 + i, 150, [](cairo_t* cr) {
+                  FillRect(cr, 0, 0, 300, 150, kGreen);
+                }));
+  }
+  for (int round = 0; round < 5; ++round) {
+    CRenderEngine::ClearImageCache();
+    for (const std::wstring& name : names) CRenderEngine::PreloadImage(name.c_str());
+    std::vector<std::vector<const TImageInfo*>> seen(4);
+    std::vector<std::thread> threads;
+    for (auto& images : seen) {
+      threads.emplace_back([&names, &images] {
+        for (auto name = names.rbegin(); name != names.rend(); ++name) {
+          images.push_back(CRenderEngine::GetImage(name->c_str()));
+        }
+      });
+    }
+    for (std::thread& thread : threads) thread.join();
+    for (size_t i = 0; i < names.size(); ++i) {
+      const TImageInfo* first = seen[0][i];
+      ASSERT_NE(first, nullptr);
+      EXPECT_EQ(first->nX, 200 + static_cast<int>(names.size() - 1 - i));
+      for (const auto& images : seen) EXPECT_EQ(images[i], first);
+    }
+  }
+}
+
+TEST_F(RenderImage, AClearedCacheNeverKeepsAnImagePreloadedFromOldResources) {
+  // The test thread decodes an image of its own before it changes the resources, so that the
+  // preloader has mostly read the old one and is still decoding it when the cache is cleared.
+  PutResource(L"imgs/meanwhile.png", MakePng(1024, 512, [](cairo_t* cr) {
+                FillRect(cr, 0, 0, 1024, 512, kRed);
+              }));
+  const std::vector<unsigned char> large = MakePng(2048, 2048, [](cairo_t* cr) {
+    FillRect(cr, 0, 0, 2048, 2048, kGreen);
+  });
+  const std::vector<unsigned char> small = MakePng(8, 6, [](cairo_t* cr) {
+    FillRect(cr, 0, 0, 8, 6, kBlue);
+  });
+  for (int round = 0; round < 8; ++round) {
+    PutResource(L"imgs/changing.png", large);
+    CRenderEngine::PreloadImage(L"imgs/changing.png");
+    CRenderEngine::GetImage(round % 4 == 3 ? L"imgs/changing.png" : L"imgs/meanwhile.png");
+    PutResource(L"imgs/changing.png", small);
+    CRenderEngine::ClearImageCache();
+    const TImageInfo* image = CRenderEngine::GetImage(L"imgs/changing.png");
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->nX, 8) << round;
+    CRenderEngine::ClearImageCache();
+  }
 }
 
 }  // namespace

@@ -24,6 +24,10 @@ class CRenderEngine {
   // any thread. NULL for a missing member, data that is not a PNG picture of sane size, or an
   // image that would take the decoded images past 64 MB (until ClearImageCache).
   static const TImageInfo* GetImage(LPCTSTR file);
+  // Starts decoding the description's image on the library's own thread, so that a window's
+  // first paint finds it ready; a hint, dropped when many are waiting. Controls call it when
+  // the skin gives them the images they show first.
+  static void PreloadImage(LPCTSTR pStrImage);
 
   // pStrImage is a file name or pairs such as
   //   file='imgs/bg.png' source='0,0,45,21' corner='7,28,7,3' dest='0,0,16,16' fade='128'

@@ -1,6 +1,7 @@
 #include "Control/UIButton.h"
 
 #include "Core/AttributeParse.h"
+#include "Core/UIRender.h"
 
 namespace DuiLib {
 
@@ -94,6 +95,7 @@ LPCTSTR CButtonUI::GetNormalImage() { return m_sNormalImage; }
 
 void CButtonUI::SetNormalImage(LPCTSTR pStrImage) {
   m_sNormalImage = pStrImage;
+  CRenderEngine::PreloadImage(pStrImage);
   Invalidate();
 }
 

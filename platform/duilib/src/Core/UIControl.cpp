@@ -88,6 +88,7 @@ LPCTSTR CControlUI::GetBkImage() { return m_sBkImage; }
 void CControlUI::SetBkImage(LPCTSTR pStrImage) {
   if (m_sBkImage == pStrImage) return;
   m_sBkImage = pStrImage;
+  CRenderEngine::PreloadImage(pStrImage);
   Invalidate();
 }
 

@@ -13,7 +13,8 @@ namespace DuiLib {
 namespace {
 
 // Settings are made on the main thread before windows exist; members are read from any
-// window's thread, so the archive is used under the lock.
+// window's thread and from the image preloader, which may still be reading when the settings
+// change, so they are read and written under the lock.
 struct ResourceState {
   std::mutex lock;
   HINSTANCE instance = NULL;
@@ -110,14 +111,21 @@ void CPaintManagerUI::SetCurrentPath(LPCTSTR pStrPath) {
 void CPaintManagerUI::SetResourceDll(HINSTANCE hInst) { State().resourceDll = hInst; }
 
 void CPaintManagerUI::SetResourcePath(LPCTSTR pStrPath) {
-  CDuiString& path = State().resourcePath;
-  path = pStrPath;
-  if (path.IsEmpty()) return;
-  TCHAR last = path.GetAt(path.GetLength() - 1);
-  if (last != L'\\' && last != L'/') path += L'\\';
+  CDuiString path(pStrPath);
+  if (!path.IsEmpty()) {
+    TCHAR last = path.GetAt(path.GetLength() - 1);
+    if (last != L'\\' && last != L'/') path += L'\\';
+  }
+  ResourceState& state = State();
+  std::lock_guard<std::mutex> hold(state.lock);
+  state.resourcePath = path;
 }
 
-void CPaintManagerUI::SetResourceType(int nType) { State().resourceType = nType; }
+void CPaintManagerUI::SetResourceType(int nType) {
+  ResourceState& state = State();
+  std::lock_guard<std::mutex> hold(state.lock);
+  state.resourceType = nType;
+}
 
 void CPaintManagerUI::SetResourceZip(LPVOID pVoid, unsigned int len, LPCTSTR password) {
   ResourceState& state = State();
@@ -146,13 +154,13 @@ bool CPaintManagerUI::LoadResourceData(LPCTSTR name, std::vector<unsigned char>&
   if (name == NULL || *name == L'\0') return false;
   ResourceState& state = State();
   CDuiString member(name);
-  int type = GetResourceType();
-  if (type == UILIB_ZIP || type == UILIB_ZIPRESOURCE) {
+  std::unique_lock<std::mutex> hold(state.lock);
+  if (state.resourceType == UILIB_ZIP || state.resourceType == UILIB_ZIPRESOURCE) {
     member.Replace(_T("\\"), _T("/"));
-    std::lock_guard<std::mutex> hold(state.lock);
     return state.archive && state.archive->Read(Utf8FromWide(member.GetData()), out);
   }
   CDuiString path = IsAbsolute(name) ? member : state.resourcePath + member;
+  hold.unlock();
   return ReadFile(NativePath(path), out);
 }
 

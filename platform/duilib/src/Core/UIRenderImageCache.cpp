@@ -1,36 +1,147 @@
 #include "Core/UIRender.h"
 
-#include <algorithm>
+#include <condition_variable>
 #include <cstddef>
-#include <cstdint>
+#include <deque>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <system_error>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "Core/UIManager.h"
-#include "UIRenderCairo.h"
+#include "UIRenderImageDecode.h"
+#include "UIRenderImageDescription.h"
 
 namespace DuiLib {
 namespace {
 
-// A hostile header must not make us allocate gigabytes.
-constexpr unsigned long kMaxImagePixels = 4096ul * 4096ul;
 // A skin's images take a few megabytes; a hostile skin naming thousands of large ones must not
 // take the machine's memory. Room for one image of the largest size.
 constexpr size_t kMaxCachedBytes = kMaxImagePixels * 4;
+// Preloading is a hint: a skin naming more images than this at once has the rest decoded when
+// they are first painted.
+constexpr size_t kMaxQueuedPreloads = 64;
 
-struct CachedImage {
-  CairoSurfacePtr surface;
-  TImageInfo info;
-  size_t bytes = 0;
-};
+std::unique_ptr<DecodedImage> ReadImage(const std::wstring& file) {
+  std::vector<unsigned char> data;
+  if (!CPaintManagerUI::LoadResourceData(file.c_str(), data)) return nullptr;
+  return DecodePng(data);
+}
 
-struct ImageCache {
-  std::mutex lock;
-  std::map<std::wstring, std::unique_ptr<CachedImage>> images;
-  size_t bytes = 0;
+// Decoded images by member name, shared by the windows of every thread. One thread of its own
+// decodes the images that controls are given, while their window is still being built, so the
+// window's first paint finds them ready; a paint that needs an image being decoded there waits
+// for it instead of decoding it again.
+class ImageCache {
+ public:
+  // The resource settings that the preloader reads must outlive it, so they are made first.
+  ImageCache() { CPaintManagerUI::GetResourceType(); }
+
+  ~ImageCache() {
+    {
+      std::lock_guard<std::mutex> hold(lock_);
+      stopping_ = true;
+    }
+    queued_.notify_all();
+    if (preloader_.joinable()) preloader_.join();
+  }
+
+  const TImageInfo* Get(const std::wstring& file) {
+    std::unique_lock<std::mutex> hold(lock_);
+    for (auto found = images_.find(file); found != images_.end(); found = images_.find(file)) {
+      if (!found->second.pending) return &found->second.image->info;
+      settled_.wait(hold);
+    }
+    // Decoded unlocked: the resource reader takes locks of its own, and other windows' threads
+    // may want other images meanwhile.
+    hold.unlock();
+    std::unique_ptr<DecodedImage> image = ReadImage(file);
+    hold.lock();
+    // A new entry, one the preloader took up meanwhile, or one another thread filled.
+    Entry& entry = images_[file];
+    if (entry.image == nullptr && !Settle(entry, std::move(image))) {
+      images_.erase(file);
+      return NULL;
+    }
+    return &entry.image->info;
+  }
+
+  void Preload(const std::wstring& file) {
+    std::lock_guard<std::mutex> hold(lock_);
+    if (stopping_ || queue_.size() >= kMaxQueuedPreloads || images_.count(file) != 0) return;
+    if (!preloader_.joinable()) {
+      try {
+        preloader_ = std::thread(&ImageCache::PreloadLoop, this);
+      } catch (const std::system_error&) {
+        return;  // the image is decoded when first painted
+      }
+    }
+    queue_.push_back(file);
+    queued_.notify_one();
+  }
+
+  void Clear() {
+    std::lock_guard<std::mutex> hold(lock_);
+    images_.clear();
+    queue_.clear();
+    bytes_ = 0;
+    settled_.notify_all();
+  }
+
+ private:
+  struct Entry {
+    std::unique_ptr<DecodedImage> image;
+    bool pending = false;  // the preloader is decoding it
+  };
+
+  // Under the lock: gives a pending or new entry its image if the cache has room for it, and
+  // wakes whoever waits for it. False when there is no image to give.
+  bool Settle(Entry& entry, std::unique_ptr<DecodedImage> image) {
+    const bool fits = image != nullptr && image->bytes <= kMaxCachedBytes - bytes_;
+    if (fits) {
+      bytes_ += image->bytes;
+      entry.image = std::move(image);
+    }
+    if (entry.pending) {
+      entry.pending = false;
+      settled_.notify_all();
+    }
+    return fits;
+  }
+
+  // On the preloader's thread.
+  void PreloadLoop() {
+    std::unique_lock<std::mutex> hold(lock_);
+    for (;;) {
+      queued_.wait(hold, [this] { return stopping_ || !queue_.empty(); });
+      if (stopping_) return;
+      const std::wstring file = std::move(queue_.front());
+      queue_.pop_front();
+      if (images_.count(file) != 0) continue;
+      images_[file].pending = true;
+      hold.unlock();
+      std::unique_ptr<DecodedImage> image = ReadImage(file);
+      hold.lock();
+      // A cleared cache dropped the pending entry, and with it what was read from the old
+      // resources; an entry there now came from the new ones.
+      auto found = images_.find(file);
+      if (found == images_.end() || !found->second.pending) continue;
+      if (!Settle(found->second, std::move(image))) images_.erase(found);
+    }
+  }
+
+  std::mutex lock_;
+  std::condition_variable settled_;  // a pending entry got its image, failed, or was cleared
+  std::condition_variable queued_;   // a preload was asked for, or the cache is going
+  std::map<std::wstring, Entry> images_;
+  size_t bytes_ = 0;
+  std::deque<std::wstring> queue_;
+  bool stopping_ = false;
+  std::thread preloader_;  // started by the first preload
 };
 
 ImageCache& TheCache() {
@@ -38,97 +149,19 @@ ImageCache& TheCache() {
   return cache;
 }
 
-unsigned long ReadBigEndian32(const unsigned char* p) {
-  return (static_cast<unsigned long>(p[0]) << 24) | (static_cast<unsigned long>(p[1]) << 16) |
-         (static_cast<unsigned long>(p[2]) << 8) | p[3];
-}
-
-// The signature and the IHDR chunk, which PNG requires first, with a size we accept.
-bool HasSanePngHeader(const std::vector<unsigned char>& data) {
-  static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  if (data.size() < 24) return false;
-  if (!std::equal(kSignature, kSignature + 8, data.begin())) return false;
-  if (!std::equal(data.begin() + 12, data.begin() + 16, "IHDR")) return false;
-  unsigned long width = ReadBigEndian32(&data[16]);
-  unsigned long height = ReadBigEndian32(&data[20]);
-  return width > 0 && height > 0 && width <= kMaxImagePixels / height;
-}
-
-struct PngReader {
-  const std::vector<unsigned char>& data;
-  size_t offset;
-};
-
-cairo_status_t ReadPngBytes(void* closure, unsigned char* out, unsigned int length) {
-  PngReader* reader = static_cast<PngReader*>(closure);
-  if (length > reader->data.size() - reader->offset) return CAIRO_STATUS_READ_ERROR;
-  std::copy_n(reader->data.begin() + reader->offset, length, out);
-  reader->offset += length;
-  return CAIRO_STATUS_SUCCESS;
-}
-
-bool HasTranslucentPixel(cairo_surface_t* surface) {
-  if (cairo_image_surface_get_format(surface) != CAIRO_FORMAT_ARGB32) return false;
-  cairo_surface_flush(surface);
-  const unsigned char* data = cairo_image_surface_get_data(surface);
-  int stride = cairo_image_surface_get_stride(surface);
-  int width = cairo_image_surface_get_width(surface);
-  int height = cairo_image_surface_get_height(surface);
-  for (int y = 0; y < height; ++y) {
-    const uint32_t* row = reinterpret_cast<const uint32_t*>(data + y * stride);
-    for (int x = 0; x < width; ++x) {
-      if ((row[x] >> 24) != 0xFF) return true;
-    }
-  }
-  return false;
-}
-
-std::unique_ptr<CachedImage> DecodePng(const std::vector<unsigned char>& data) {
-  if (!HasSanePngHeader(data)) return nullptr;
-  PngReader reader{data, 0};
-  CairoSurfacePtr surface(cairo_image_surface_create_from_png_stream(ReadPngBytes, &reader));
-  if (cairo_surface_status(surface.get()) != CAIRO_STATUS_SUCCESS) return nullptr;
-  auto image = std::make_unique<CachedImage>();
-  image->info.surface = surface.get();
-  image->info.nX = cairo_image_surface_get_width(surface.get());
-  image->info.nY = cairo_image_surface_get_height(surface.get());
-  image->info.bAlpha = HasTranslucentPixel(surface.get());
-  image->bytes = static_cast<size_t>(cairo_image_surface_get_stride(surface.get())) *
-                 static_cast<size_t>(image->info.nY);
-  image->surface = std::move(surface);
-  return image;
-}
-
 }  // namespace
 
 const TImageInfo* CRenderEngine::GetImage(LPCTSTR file) {
   if (file == NULL || *file == L'\0') return NULL;
-  ImageCache& cache = TheCache();
-  {
-    std::lock_guard<std::mutex> guard(cache.lock);
-    auto found = cache.images.find(file);
-    if (found != cache.images.end()) return &found->second->info;
-  }
-  // Read and decode unlocked: the resource reader takes locks of its own, and another
-  // window's thread may want a different image meanwhile.
-  std::vector<unsigned char> data;
-  if (!CPaintManagerUI::LoadResourceData(file, data)) return NULL;
-  std::unique_ptr<CachedImage> image = DecodePng(data);
-  if (!image) return NULL;
-  std::lock_guard<std::mutex> guard(cache.lock);
-  auto found = cache.images.find(file);
-  if (found != cache.images.end()) return &found->second->info;
-  if (image->bytes > kMaxCachedBytes - cache.bytes) return NULL;
-  cache.bytes += image->bytes;
-  auto inserted = cache.images.emplace(file, std::move(image));
-  return &inserted.first->second->info;
+  return TheCache().Get(file);
 }
 
-void CRenderEngine::ClearImageCache() {
-  ImageCache& cache = TheCache();
-  std::lock_guard<std::mutex> guard(cache.lock);
-  cache.images.clear();
-  cache.bytes = 0;
+void CRenderEngine::PreloadImage(LPCTSTR pStrImage) {
+  ImageDrawSpec spec;
+  if (!ParseImageDescription(pStrImage, spec) || spec.file.empty()) return;
+  TheCache().Preload(spec.file);
 }
+
+void CRenderEngine::ClearImageCache() { TheCache().Clear(); }
 
 }  // namespace DuiLib
