@@ -1,36 +1,17 @@
 #include "src/webkit/gtk/message_arguments.h"
 
+#include <string>
+
+#include "src/webkit/gtk/arguments_wire.h"
+
 namespace cef_internal {
 
 namespace {
 
-// A hostile page cannot make either process recurse without bound.
-const int kMaxDepth = 32;
-
-GVariant* ListToVariant(CefRefPtr<CefListValue> list, int depth) {
-  GVariantBuilder builder;
-  g_variant_builder_init(&builder, G_VARIANT_TYPE("av"));
-  const int count = list ? static_cast<int>(list->GetSize()) : 0;
-  for (int i = 0; i < count; ++i) {
-    GVariant* item;
-    switch (list->GetType(i)) {
-      case VTYPE_BOOL: item = g_variant_new_boolean(list->GetBool(i)); break;
-      case VTYPE_INT: item = g_variant_new_int32(list->GetInt(i)); break;
-      case VTYPE_DOUBLE: item = g_variant_new_double(list->GetDouble(i)); break;
-      case VTYPE_STRING: item = g_variant_new_string(list->GetString(i).ToString().c_str()); break;
-      case VTYPE_LIST:
-        item = depth < kMaxDepth ? ListToVariant(list->GetList(i), depth + 1) : g_variant_new("()");
-        break;
-      default: item = g_variant_new("()"); break;
-    }
-    // Without a format string to parse: this runs for every value of every page message.
-    g_variant_builder_add_value(&builder, g_variant_new_variant(item));
-  }
-  return g_variant_builder_end(&builder);
-}
-
+// GLib's reading, for data not in normal form: what it makes of such data
+// is the rule.
 bool ListFromVariant(GVariant* variant, CefRefPtr<CefListValue> list, int depth) {
-  if (!variant || !g_variant_is_of_type(variant, G_VARIANT_TYPE("av")) || depth > kMaxDepth)
+  if (!variant || !g_variant_is_of_type(variant, G_VARIANT_TYPE("av")) || depth > kMaxArgumentDepth)
     return false;
   const int count = static_cast<int>(g_variant_n_children(variant));
   list->SetSize(count);
@@ -64,10 +45,17 @@ bool ListFromVariant(GVariant* variant, CefRefPtr<CefListValue> list, int depth)
 
 }  // namespace
 
-GVariant* ArgumentsToVariant(CefRefPtr<CefListValue> arguments) { return ListToVariant(arguments, 0); }
+GVariant* ArgumentsToVariant(CefRefPtr<CefListValue> arguments) {
+  auto* data = new std::string(SerialiseArguments(arguments));
+  return g_variant_new_from_data(G_VARIANT_TYPE("av"), data->data(), data->size(), TRUE,
+                                 [](gpointer held) { delete static_cast<std::string*>(held); }, data);
+}
 
 bool ArgumentsFromVariant(GVariant* variant, CefRefPtr<CefListValue> arguments) {
-  return arguments && ListFromVariant(variant, arguments, 0);
+  if (!arguments || !variant || !g_variant_is_of_type(variant, G_VARIANT_TYPE("av")))
+    return false;
+  return ReadNormalArguments(g_variant_get_data(variant), g_variant_get_size(variant), arguments) ||
+         ListFromVariant(variant, arguments, 0);
 }
 
 }  // namespace cef_internal
