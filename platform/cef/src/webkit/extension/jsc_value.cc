@@ -2,10 +2,12 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <string>
 
 #include "src/webkit/bench_trace.h"
 #include "src/webkit/extension/jsc_context.h"
+#include "src/webkit/gtk/message_text.h"
 
 namespace cef_internal {
 
@@ -31,6 +33,7 @@ JSCValue* CallNative(GPtrArray* arguments, NativeFunction* function) {
   if (!entered)
     return Undefined(context);
   CefV8ValueList list;
+  list.reserve(arguments ? arguments->len : 0);
   for (guint i = 0; arguments && i < arguments->len; ++i)
     list.push_back(JscValue::Wrap(static_cast<JSCValue*>(g_ptr_array_index(arguments, i))));
   CefRefPtr<CefV8Value> retval;
@@ -144,13 +147,18 @@ uint32 JscValue::GetUIntValue() { return IsDouble() ? static_cast<uint32>(jsc_va
 
 double JscValue::GetDoubleValue() { return IsDouble() ? jsc_value_to_double(value()) : 0; }
 
+// Page values reach messages through here: straight from JavaScriptCore's
+// UTF-8 to the string's own UTF-16.
 CefString JscValue::GetStringValue() {
   if (!IsString())
     return CefString();
-  char* text = jsc_value_to_string(value());
-  CefString result(text ? text : "");
-  g_free(text);
-  return result;
+  const std::unique_ptr<GBytes, decltype(&g_bytes_unref)> bytes(jsc_value_to_string_as_bytes(value()),
+                                                                &g_bytes_unref);
+  if (!bytes)
+    return CefString();
+  gsize size = 0;
+  const auto* text = static_cast<const char*>(g_bytes_get_data(bytes.get(), &size));
+  return Utf16OfUtf8(text, size);
 }
 
 bool JscValue::HasValue(const CefString& key) {

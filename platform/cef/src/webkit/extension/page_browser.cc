@@ -1,6 +1,9 @@
 #include "src/webkit/extension/page_browser.h"
 
+#include <string>
+
 #include "src/webkit/gtk/message_arguments.h"
+#include "src/webkit/gtk/message_text.h"
 
 namespace cef_internal {
 
@@ -82,8 +85,10 @@ void PageBrowser::GetFrameNames(std::vector<CefString>& names) {
 bool PageBrowser::SendProcessMessage(CefProcessId target_process, CefRefPtr<CefProcessMessage> message) {
   if (target_process != PID_BROWSER || !message || !page_)
     return false;
-  WebKitUserMessage* user_message = webkit_user_message_new(message->GetName().ToString().c_str(),
-                                                            ArgumentsToVariant(message->GetArgumentList()));
+  std::string name;
+  AppendUtf8(message->GetName(), &name);
+  WebKitUserMessage* user_message =
+      webkit_user_message_new(name.c_str(), ArgumentsToVariant(message->GetArgumentList()));
   webkit_web_page_send_message_to_view(page_, user_message, nullptr, nullptr, nullptr);
   return true;
 }

@@ -1,5 +1,6 @@
 #include "src/webkit/gtk/browser_view.h"
 
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -13,6 +14,7 @@
 #include "src/webkit/gtk/load_dispatch.h"
 #include "src/webkit/gtk/load_error.h"
 #include "src/webkit/gtk/message_arguments.h"
+#include "src/webkit/gtk/message_text.h"
 #include "src/webkit/gtk/popups.h"
 #include "src/webkit/gtk/transition.h"
 #include "src/webkit/gtk/view_placement.h"
@@ -274,11 +276,12 @@ void BrowserView::OnContextMenuDismissed(WebKitWebView* view, BrowserView* self)
 
 gboolean BrowserView::OnUserMessage(WebKitWebView* view, WebKitUserMessage* message, BrowserView* self) {
   const char* name = webkit_user_message_get_name(message);
-  CefRefPtr<CefProcessMessage> received = CefProcessMessage::Create(name ? name : "");
+  name = name ? name : "";
+  CefRefPtr<CefProcessMessage> received = CefProcessMessage::Create(Utf16OfUtf8(name, std::strlen(name)));
   CefRefPtr<CefListValue> arguments = received->GetArgumentList();
   if (!ArgumentsFromVariant(webkit_user_message_get_parameters(message), arguments))
     return TRUE;
-  if (received->GetName() == kFrameDocumentMessage) {
+  if (std::strcmp(name, kFrameDocumentMessage) == 0) {
     // Inline frames are known by WebKit's id; they have no other name here.
     // A page that makes frames without end is not followed beyond the bound.
     if (arguments->GetSize() != 2 || arguments->GetType(0) != VTYPE_STRING || arguments->GetType(1) != VTYPE_STRING)
