@@ -31,17 +31,19 @@ void JscContext::End() {
   if (found != OpenContexts().end() && found->second == this)
     OpenContexts().erase(found);
   Invalidate();
+  global_ = nullptr;
   context_ = GObjectPtr<JSCContext>();
 }
 
 CefRefPtr<CefV8Value> JscContext::GetGlobal() {
   if (!IsValid() || !context_)
     return nullptr;
-  JSCValue* global = jsc_context_get_global_object(context_.get());
-
-  CefRefPtr<CefV8Value> wrapped = JscValue::Wrap(global);
-  g_object_unref(global);
-  return wrapped;
+  if (!global_) {
+    JSCValue* global = jsc_context_get_global_object(context_.get());
+    global_ = JscValue::Wrap(global);
+    g_object_unref(global);
+  }
+  return global_;
 }
 
 }  // namespace cef_internal

@@ -20,10 +20,12 @@ class JscContext : public V8ContextImpl {
   // Ends the context (invalid from here on).
   void End();
 
+  // The same value every time: each page call passes it to its handler.
   CefRefPtr<CefV8Value> GetGlobal() override;
 
  private:
   GObjectPtr<JSCContext> context_;
+  CefRefPtr<CefV8Value> global_;
 };
 
 }  // namespace cef_internal

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "src/webkit/gtk/message_text.h"
@@ -126,16 +127,15 @@ bool OpenVariant(const unsigned char* data, size_t size, Value* value) {
     --separator;
   if (data[separator] != '\0')
     return false;
-  const char* type = reinterpret_cast<const char*>(data + separator + 1);
-  const size_t type_length = size - separator - 1;
-  static const struct {
-    const char* name;
+  const std::string_view type(reinterpret_cast<const char*>(data + separator + 1), size - separator - 1);
+  static constexpr struct {
+    std::string_view name;
     Kind kind;
     size_t fixed_size;  // 0: any
-  } kTypes[] = {{"b", Kind::kBool, 1}, {"i", Kind::kInt, 4}, {"d", Kind::kDouble, 8},
-                {"s", Kind::kString, 0}, {"av", Kind::kList, 0}};
+  } kTypes[] = {{"s", Kind::kString, 0}, {"b", Kind::kBool, 1}, {"i", Kind::kInt, 4}, {"d", Kind::kDouble, 8},
+                {"av", Kind::kList, 0}};
   for (const auto& known : kTypes) {
-    if (type_length != std::strlen(known.name) || std::memcmp(type, known.name, type_length) != 0)
+    if (type != known.name)
       continue;
     if (known.fixed_size && known.fixed_size != separator)
       return false;

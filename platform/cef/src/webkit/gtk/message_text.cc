@@ -34,6 +34,10 @@ CefString Utf16OfUtf8(const char* text, size_t length) {
 size_t WellFormedUtf8ToUtf16(const char* text, size_t length, char16_t* units) {
   size_t count = 0;
   for (const char* at = text; at < text + length; at = g_utf8_next_char(at)) {
+    if (static_cast<unsigned char>(*at) < 0x80) {
+      units[count++] = static_cast<char16_t>(*at);
+      continue;
+    }
     const gunichar c = g_utf8_get_char(at);
     if (c < 0x10000) {
       units[count++] = static_cast<char16_t>(c);
@@ -49,17 +53,17 @@ void AppendUtf8(const CefString& text, std::string* out) {
   const char16_t* units = text.c_str();
   const size_t length = text.length();
   for (size_t i = 0; i < length && units[i]; ++i) {
+    if (units[i] < 0x80) {
+      out->push_back(static_cast<char>(units[i]));
+      continue;
+    }
     gunichar c = units[i];
     if (IsLead(units[i]) && i + 1 < length && IsTrail(units[i + 1]))
       c = 0x10000 + ((c - 0xD800) << 10) + (units[++i] - 0xDC00);
     else if (IsLead(units[i]) || IsTrail(units[i]))
       c = 0xFFFD;
-    if (c < 0x80) {
-      out->push_back(static_cast<char>(c));
-    } else {
-      char bytes[6];
-      out->append(bytes, static_cast<size_t>(g_unichar_to_utf8(c, bytes)));
-    }
+    char bytes[6];
+    out->append(bytes, static_cast<size_t>(g_unichar_to_utf8(c, bytes)));
   }
 }
 
