@@ -13,6 +13,9 @@ if command -v openbox >/dev/null; then
   openbox --sm-disable >/dev/null 2>&1 &
   wm=$!
   export QUELLIX_WINDOW_MANAGER=openbox
+  # A window shown while openbox is still starting may never be managed.
+  python3 "$(dirname "$0")/window_manager_ready.py" 60 ||
+    echo "virtual-display.sh: the window manager did not answer within 60 s" >&2
 fi
 status=0
 "$@" || status=$?
