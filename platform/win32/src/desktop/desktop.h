@@ -58,6 +58,10 @@ class Desktop {
   // A window's place, state, text or icon changed, or it is gone. Any thread; the model's lock
   // may be held, so the desktop must not take it here.
   virtual void WindowChanged(HWND) {}
+  // A top-level window became visible; called on the thread that showed it, without the model's
+  // lock, after WindowChanged. A desktop that can puts the window on the screen before returning,
+  // as Win32 does before the window's first WM_PAINT.
+  virtual void WindowShown(HWND) {}
   // What the window's own thread painted for its client area; called on that thread.
   virtual void PresentSurface(HWND, cairo_surface_t*) {}
   // The hot key table or the notification area's icons changed. Any thread, the model's lock

@@ -102,6 +102,15 @@ void GtkDesktop::WindowChanged(HWND hwnd) {
   });
 }
 
+// The GUI thread would reach the posted change only after the window's first paint, which it
+// runs itself; the window goes on the screen first, and its image follows. Other threads' windows
+// are put on the screen by the posted change as soon as the GUI thread is free.
+void GtkDesktop::WindowShown(HWND hwnd) {
+  if (!OnGuiThread()) return;
+  SyncWindow(hwnd);
+  gdk_display_flush(gdk_display_get_default());
+}
+
 void GtkDesktop::HotKeysChanged() { PostToGui(SyncHotKeys); }
 
 void GtkDesktop::TrayChanged() { PostToGui(SyncTrayIcons); }

@@ -22,6 +22,7 @@ class GtkDesktop : public Desktop {
   UINT_PTR ChooseMenuItem(const MenuRequest& request) override;
   HINSTANCE OpenWithShell(const ShellRequest& request) override;
   void WindowChanged(HWND hwnd) override;
+  void WindowShown(HWND hwnd) override;
   void PresentSurface(HWND hwnd, cairo_surface_t* surface) override;
   void HotKeysChanged() override;
   void TrayChanged() override;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "gtk/text.h"
+#include "gtk/unpainted_background.h"
 #include "gtk/window_icon.h"
 #include "gtk/window_input.h"
 #include "user/focus.h"
@@ -281,6 +282,7 @@ Host& MakeHost(HWND hwnd, const Snapshot& s) {
   if (gdk_screen_is_composited(screen))
     if (GdkVisual* visual = gdk_screen_get_rgba_visual(screen))
       gtk_widget_set_visual(host.window, visual);
+  FillUnpaintedBlack(host.window);
   host.layout = gtk_fixed_new();
   gtk_container_add(GTK_CONTAINER(host.window), host.layout);
   host.canvas = gtk_drawing_area_new();

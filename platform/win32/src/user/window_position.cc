@@ -170,7 +170,7 @@ BOOL PositionWindow(HWND hwnd, HWND insert_after, int x, int y, int cx, int cy, 
                           Height(old_rect) - old_inset.top - old_inset.bottom;
   bool client_moved = new_rect.left + inset.left != old_rect.left + old_inset.left ||
                       new_rect.top + inset.top != old_rect.top + old_inset.top;
-  bool activate = false, deactivate = false, lose_focus = false;
+  bool activate = false, deactivate = false, lose_focus = false, shown = false;
   {
     std::lock_guard<std::mutex> held(model.lock);
     Window* window = FindWindowLocked(model, hwnd);
@@ -193,6 +193,7 @@ BOOL PositionWindow(HWND hwnd, HWND insert_after, int x, int y, int cx, int cy, 
       window->queue->wake.notify_all();
     }
     bool top_level = !(window->style & WS_CHILD);
+    shown = top_level && visible && !was_visible;
     if (!visible) {
       deactivate = model.active == hwnd;
       lose_focus = model.focus == hwnd;
@@ -211,6 +212,7 @@ BOOL PositionWindow(HWND hwnd, HWND insert_after, int x, int y, int cx, int cy, 
   if (!client_moved) pos.flags |= SWP_NOCLIENTMOVE;
   if (!size_changed) pos.flags |= SWP_NOSIZE;
   TheDesktop().WindowChanged(hwnd);
+  if (shown) TheDesktop().WindowShown(hwnd);
   CallProcedure(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
   return TRUE;
 }

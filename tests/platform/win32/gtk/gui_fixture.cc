@@ -109,6 +109,13 @@ void DrainPostedFromGui(TestWindow& window) {
   ASSERT_TRUE(EventuallyOnGui([&] { return window.Saw(marker); }));
 }
 
+HWND CreateTestWindow(const wchar_t* caption, DWORD ex_style, DWORD style, RECT rect, HWND owner) {
+  RegisterClassOnce();
+  return CreateWindowExW(ex_style, kClass, caption, style, rect.left, rect.top,
+                         rect.right - rect.left, rect.bottom - rect.top, owner, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
 bool RunCommand(const std::string& command) { return std::system(command.c_str()) == 0; }
 
 namespace {
@@ -131,6 +138,37 @@ bool WindowManagerAnnounced() {
   return announced;
 }
 
+// Openbox announces itself before it takes over the mapping of windows, and never manages a
+// window mapped in between: true once a probe window gets a frame, mapped again now and then.
+bool ManagesNewWindows() {
+  GtkWidget* probe = nullptr;
+  int round = 0;
+  bool framed = EventuallyOnGui([&] {
+    if (!probe) {
+      probe = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+      gtk_window_set_default_size(GTK_WINDOW(probe), 20, 20);
+    }
+    if (round++ % 50 == 0) {
+      gtk_widget_hide(probe);
+      gtk_widget_show(probe);
+    }
+    GdkWindow* gdk = gtk_widget_get_window(probe);
+    if (!gdk || !gdk_window_is_viewable(gdk)) return false;
+    Display* x = GDK_WINDOW_XDISPLAY(gdk);
+    ::Window root = 0, parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    gdk_x11_display_error_trap_push(gdk_window_get_display(gdk));
+    bool asked = XQueryTree(x, GDK_WINDOW_XID(gdk), &root, &parent, &children, &count);
+    gdk_x11_display_error_trap_pop_ignored(gdk_window_get_display(gdk));
+    if (asked && children) XFree(children);
+    return asked && parent != root;
+  });
+  OnGui([&] {
+    if (probe) gtk_widget_destroy(probe);
+  });
+  return framed;
+}
+
 }  // namespace
 
 WindowManager::WindowManager() {
@@ -143,7 +181,7 @@ WindowManager::WindowManager() {
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
   if (posix_spawnp(&pid_, program, &actions, nullptr, argv, environ) != 0) pid_ = -1;
   posix_spawn_file_actions_destroy(&actions);
-  running_ = pid_ > 0 && EventuallyOnGui(WindowManagerAnnounced);
+  running_ = pid_ > 0 && EventuallyOnGui(WindowManagerAnnounced) && ManagesNewWindows();
 }
 
 WindowManager::~WindowManager() {

@@ -41,13 +41,17 @@ class WindowManager {
   WindowManager(const WindowManager&) = delete;
   WindowManager& operator=(const WindowManager&) = delete;
 
-  // False when none could be started or it never announced itself.
+  // False when none could be started, or it never announced itself or took a window.
   bool running() const { return running_; }
 
  private:
   pid_t pid_ = -1;
   bool running_ = false;
 };
+
+// A top-level window of the test class on the calling thread (the GUI thread, say), whose
+// procedure is the default one.
+HWND CreateTestWindow(const wchar_t* caption, DWORD ex_style, DWORD style, RECT rect, HWND owner);
 
 class TestWindow;
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 // After gtest: X11 defines names gtest uses.
 #include <gdk/gdkx.h>
+#include <X11/Xutil.h>
 
 #include "gtk/window_host.h"
 #include "gui_fixture.h"
@@ -325,4 +326,125 @@ TEST(GtkWindowHost, OwnedWindowHiddenAndShownWithItsOwnerComesBackAboveIt) {
     });
   }
   owner.Call([&] { DestroyWindow(owned); });
+}
+
+namespace {
+
+// What the X server shows of a window, asked on GTK's own connection after everything GTK has
+// asked of it: no event of GTK nor message of the window's queue is handled meanwhile. GUI thread.
+struct OnScreen {
+  bool viewable = false;
+  bool black = false;
+};
+
+OnScreen WhatTheServerShows(HWND hwnd) {
+  OnScreen seen;
+  GtkWindow* window = GtkWindowOf(hwnd);
+  GdkWindow* gdk = window ? gtk_widget_get_window(GTK_WIDGET(window)) : nullptr;
+  if (!gdk) return seen;
+  GdkDisplay* display = gdk_window_get_display(gdk);
+  Display* x = GDK_WINDOW_XDISPLAY(gdk);
+  gdk_x11_display_error_trap_push(display);
+  XWindowAttributes attributes{};
+  if (XGetWindowAttributes(x, GDK_WINDOW_XID(gdk), &attributes))
+    seen.viewable = attributes.map_state == IsViewable;
+  if (seen.viewable) {
+    XImage* image = XGetImage(x, GDK_WINDOW_XID(gdk), 0, 0, attributes.width, attributes.height,
+                              AllPlanes, ZPixmap);
+    seen.black = image != nullptr;
+    for (int y = 0; image && seen.black && y < attributes.height; ++y)
+      for (int at = 0; seen.black && at < attributes.width; ++at)
+        seen.black = (XGetPixel(image, at, y) & 0xffffff) == 0;
+    if (image) XDestroyImage(image);
+  }
+  gdk_x11_display_error_trap_pop_ignored(display);
+  return seen;
+}
+
+// A white X window of no window manager's, for what lies under a window shown over it. GUI thread.
+class WhiteUnder {
+ public:
+  explicit WhiteUnder(RECT rect) : x_(GDK_DISPLAY_XDISPLAY(gdk_display_get_default())) {
+    XSetWindowAttributes attributes{};
+    attributes.override_redirect = True;
+    attributes.background_pixel = WhitePixel(x_, DefaultScreen(x_));
+    window_ = XCreateWindow(x_, DefaultRootWindow(x_), rect.left, rect.top, rect.right - rect.left,
+                            rect.bottom - rect.top, 0, CopyFromParent, InputOutput, CopyFromParent,
+                            CWOverrideRedirect | CWBackPixel, &attributes);
+    XMapWindow(x_, window_);
+    XSync(x_, False);
+  }
+  ~WhiteUnder() {
+    XDestroyWindow(x_, window_);
+    XSync(x_, False);
+  }
+  WhiteUnder(const WhiteUnder&) = delete;
+  WhiteUnder& operator=(const WhiteUnder&) = delete;
+
+ private:
+  Display* x_;
+  ::Window window_;
+};
+
+}  // namespace
+
+// The game window lives on the GUI thread, which paints it after showing it: ShowWindow must have
+// put it on the screen, plain black, before that first paint; so must showing it again.
+TEST(GtkWindowHost, WindowShownOnTheGuiThreadIsOnTheScreenInBlackBeforeItsFirstPaint) {
+  HWND hwnd = nullptr;
+  OnScreen first, again;
+  bool paint_pending = false;
+  OnGui([&] {
+    WhiteUnder under(RECT{40, 30, 400, 300});
+    hwnd = CreateTestWindow(L"first frame", 0, WS_POPUP, RECT{60, 50, 360, 250}, nullptr);
+    ShowWindow(hwnd, SW_SHOW);
+    first = WhatTheServerShows(hwnd);
+    paint_pending = GetUpdateRect(hwnd, nullptr, FALSE) != FALSE;
+  });
+  ASSERT_TRUE(hwnd);
+  EXPECT_TRUE(paint_pending);
+  EXPECT_TRUE(first.viewable);
+  EXPECT_TRUE(first.black);
+
+  OnGui([&] { ShowWindow(hwnd, SW_HIDE); });
+  EXPECT_TRUE(EventuallyOnGui([&] { return !Viewable(hwnd); }));
+  OnGui([&] {
+    ShowWindow(hwnd, SW_SHOW);
+    again = WhatTheServerShows(hwnd);
+  });
+  EXPECT_TRUE(again.viewable);
+  OnGui([&] { DestroyWindow(hwnd); });
+  EXPECT_TRUE(EventuallyOnGui([&] { return GtkWindowOf(hwnd) == nullptr; }));
+}
+
+// The hand-over's order: the page, an owned window, is made shown before the game window is
+// shown maximised, both on the GUI thread.
+TEST(GtkWindowHost, WindowAndItsPageShownOnTheGuiThreadComeUpMaximisedWithThePageAbove) {
+  WindowManager manager;
+  ASSERT_TRUE(manager.running());
+  HWND owner = nullptr, owned = nullptr;
+  OnGui([&] {
+    owner = CreateTestWindow(L"game", 0, WS_POPUP | WS_MAXIMIZEBOX, RECT{100, 100, 900, 672}, nullptr);
+    owned = CreateTestWindow(L"page", WS_EX_TOOLWINDOW, WS_POPUP | WS_VISIBLE,
+                             RECT{10, 40, 610, 440}, owner);
+  });
+  ASSERT_TRUE(owner && owned);
+  auto destroy = [&] {
+    DestroyWindow(owned);
+    DestroyWindow(owner);
+  };
+  // On a loaded machine the window manager may not get to the window.
+  if (!EventuallyOnGui([&] { return Framed(owned); })) {
+    OnGui(destroy);
+    GTEST_SKIP() << "the window manager did not take the window";
+  }
+  OnGui([&] { ShowWindow(owner, SW_SHOWMAXIMIZED); });
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_TRUE(EventuallyOnGui([&] {
+    return Viewable(owner) && Viewable(owned) && GdkMaximized(owner) &&
+           SizeIs(owner, work.right - work.left, work.bottom - work.top) &&
+           StackedAbove(owned, owner);
+  })) << Describe(owner);
+  OnGui(destroy);
 }
