@@ -71,6 +71,10 @@ LONG Height(const RECT& r) { return r.bottom - r.top; }
 bool Same(const RECT& a, const RECT& b) {
   return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
+bool SamePlace(const RECT& a, const RECT& b) { return a.left == b.left && a.top == b.top; }
+bool SameSize(const RECT& a, const RECT& b) {
+  return Width(a) == Width(b) && Height(a) == Height(b);
+}
 
 // A window-manager state (maximised, minimised) as the model last asked for it. Until the window
 // manager reports what was asked, what it reports is the echo of an older request.
@@ -88,6 +92,7 @@ struct Host {
   RECT applied{};
   bool geometry_applied = false;
   std::deque<RECT> requested;  // asked of GTK and not yet reported back, oldest first
+  RECT reported{};             // the last rectangle GTK reported while the window was its own
   bool shown = false;
   AskedState iconified;
   AskedState maximized;
@@ -146,13 +151,24 @@ gboolean OnConfigure(GtkWidget*, GdkEventConfigure* event, gpointer data) {
                         GDK_WINDOW_STATE_MAXIMIZED | GDK_WINDOW_STATE_FULLSCREEN))
     return FALSE;
   RECT now{event->x, event->y, event->x + event->width, event->y + event->height};
+  RECT before = host->reported;
+  host->reported = now;
   // The report of a rectangle the model asked for, or of one a later request has overtaken.
-  auto asked = std::find_if(host->requested.begin(), host->requested.end(),
+  const auto& requested = host->requested;
+  auto asked = std::find_if(requested.begin(), requested.end(),
                             [&](const RECT& r) { return Same(r, now); });
-  if (asked != host->requested.end()) {
-    host->requested.erase(host->requested.begin(), asked + 1);
+  if (asked != requested.end()) {
+    host->requested.erase(requested.begin(), asked + 1);
     return FALSE;
   }
+  // GDK gives a report the place the window has when the report is read, and GTK moves a window
+  // at once but resizes it later: an older size at a newer place is a step of the requests.
+  bool asked_place = std::any_of(requested.begin(), requested.end(),
+                                 [&](const RECT& r) { return SamePlace(r, now); });
+  bool known_size = SameSize(before, now) ||
+                    std::any_of(requested.begin(), requested.end(),
+                                [&](const RECT& r) { return SameSize(r, now); });
+  if (asked_place && known_size) return FALSE;
   if (Same(now, host->applied)) return FALSE;
   host->requested.clear();
   host->applied = now;
