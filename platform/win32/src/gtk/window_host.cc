@@ -343,6 +343,8 @@ void ApplyState(Host& host, const Snapshot& s) {
   if (!s.visible) {
     if (host.shown) {
       host.shown = false;
+      // GTK forgets the place of a window it unmaps; it is asked for again before the next show.
+      host.geometry_applied = false;
       gtk_widget_hide(host.window);
     }
     return;

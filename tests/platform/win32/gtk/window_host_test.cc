@@ -426,7 +426,7 @@ TEST(GtkWindowHost, WindowAndItsPageShownOnTheGuiThreadComeUpMaximisedWithThePag
   OnGui([&] {
     owner = CreateTestWindow(L"game", 0, WS_POPUP | WS_MAXIMIZEBOX, RECT{100, 100, 900, 672}, nullptr);
     owned = CreateTestWindow(L"page", WS_EX_TOOLWINDOW, WS_POPUP | WS_VISIBLE,
-                             RECT{10, 40, 610, 440}, owner);
+                             RECT{0, 0, 600, 400}, owner);
   });
   ASSERT_TRUE(owner && owned);
   auto destroy = [&] {
@@ -438,7 +438,11 @@ TEST(GtkWindowHost, WindowAndItsPageShownOnTheGuiThreadComeUpMaximisedWithThePag
     OnGui(destroy);
     GTEST_SKIP() << "the window manager did not take the window";
   }
-  OnGui([&] { ShowWindow(owner, SW_SHOWMAXIMIZED); });
+  // As the game window places its page once it is shown.
+  OnGui([&] {
+    ShowWindow(owner, SW_SHOWMAXIMIZED);
+    SetWindowPos(owned, nullptr, 10, 40, 600, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+  });
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   EXPECT_TRUE(EventuallyOnGui([&] {
@@ -446,5 +450,23 @@ TEST(GtkWindowHost, WindowAndItsPageShownOnTheGuiThreadComeUpMaximisedWithThePag
            SizeIs(owner, work.right - work.left, work.bottom - work.top) &&
            StackedAbove(owned, owner);
   })) << Describe(owner);
+
+  // The boss key: both hidden, then the game window shown and its page shown again in its place.
+  OnGui([&] {
+    ShowWindow(owner, SW_HIDE);
+    SetWindowPos(owned, nullptr, 10, 40, 600, 400, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+  });
+  ASSERT_TRUE(EventuallyOnGui([&] { return !Viewable(owner) && !Viewable(owned); }));
+  OnGui([&] {
+    ShowWindow(owner, SW_SHOW);
+    SetWindowPos(owned, nullptr, 10, 40, 600, 400, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  });
+  EXPECT_TRUE(EventuallyOnGui([&] {
+    int x = -1, y = -1;
+    if (GdkWindow* gdk = gtk_widget_get_window(GTK_WIDGET(GtkWindowOf(owned))))
+      gdk_window_get_origin(gdk, &x, &y);
+    return Viewable(owner) && Viewable(owned) && x == 10 && y == 40 && StackedAbove(owned, owner);
+  }));
   OnGui(destroy);
 }
+
