@@ -152,9 +152,10 @@ bool ReadList(const unsigned char* data, size_t size, int depth, CefListValue* l
     return false;
   const size_t width = OffsetWidth(size);
   size_t count = 0;
+  size_t last_end = 0;
   const unsigned char* table = nullptr;
   if (size > 0) {
-    const size_t last_end = ReadOffset(data + size - width, width);
+    last_end = ReadOffset(data + size - width, width);
     if (last_end > size || (size - last_end) % width != 0 || last_end == size)
       return false;
     count = (size - last_end) / width;
@@ -167,7 +168,7 @@ bool ReadList(const unsigned char* data, size_t size, int depth, CefListValue* l
     const size_t start = Aligned(previous_end);
     const size_t end = ReadOffset(table + i * width, width);
     if (!list) {
-      if (end < start)
+      if (end < start || end > last_end)
         return false;
       for (size_t pad = previous_end; pad < start; ++pad) {
         if (data[pad] != '\0')
