@@ -343,8 +343,9 @@ void ApplyState(Host& host, const Snapshot& s) {
   if (!s.visible) {
     if (host.shown) {
       host.shown = false;
-      // GTK forgets the place of a window it unmaps; it is asked for again before the next show.
-      host.geometry_applied = false;
+      // GTK keeps the place a window was first shown at, not one it was moved to since; it is
+      // asked for again before the next show. A maximised window's place is the window manager's.
+      if (!maximize) host.geometry_applied = false;
       gtk_widget_hide(host.window);
     }
     return;
