@@ -19,11 +19,11 @@ from real_backends import BENCH, CALLS, Failed, count, descendants, read_trace
 
 # GLib calls signal handlers and the page function's native code through libffi, which callgrind
 # cannot follow as calls: it books each source file's handlers as one node, named after that file.
-# Its inclusive count, taken over the page calls alone, less the trace's writes and the bare
-# window's reply (the launcher sends none), is the work per message; the trace's writes, one per
-# message on each side, count the messages.
+# Its inclusive count, taken over the page calls alone, less the trace's writes, is the work per
+# message (the bare window, started without "replies", sends no reply, as the launcher sends none);
+# the trace's writes, one per message on each side, count the messages.
 HANDLERS = {"web": ("jsc_value.cc", "bare_web_extension.cpp"), "ui": ("browser_view.cc", "bare_webkit_window.cpp")}
-LEFT_OUT = {"web": ("BenchTrace",), "ui": ("BenchTrace", "webkit_user_message_send_reply", "webkit_user_message_new")}
+LEFT_OUT = {"web": ("BenchTrace",), "ui": ("BenchTrace",)}
 
 
 def callgrind_control(option, pids, env):
@@ -146,7 +146,7 @@ def main():
             lambda e: count(e, "page-call") >= 5, lambda e: count(e, "message-handled") >= CALLS - 5, log_in)
         bare = per_message(bare_dir)
         launcher = per_message(launcher_dir)
-        print("instructions per page message (the trace's own writes and the bare window's reply left out)")
+        print("instructions per page message (the trace's own writes left out)")
         print("%-12s %12s %12s" % ("", "bare", "launcher"))
         for side, name in (("web", "web process"), ("ui", "UI process")):
             print("%-12s %12.0f %12.0f" % (name, bare[side], launcher[side]))
