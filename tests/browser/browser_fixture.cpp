@@ -3,6 +3,7 @@
 #include "cef/testing/browsers.h"
 #include "duilib/testing/window_inspection.h"
 #include "win32/testing/environment.h"
+#include "win32/testing/window_view.h"
 
 namespace {
 
@@ -64,6 +65,15 @@ BrowserFixture::Opened BrowserFixture::OpenBrowserWindow(
   });
   top_level_.push_back(opened.hwnd);
   opened.browser = cef::testing::WaitForBrowserOfParent(opened.hwnd);
+  // The control adopts the browser through a posted message, which the main thread may not
+  // have reached yet on a busy machine: Settle's task is sent, and a sent task runs first.
+  win32::testing::WaitUntil([&] {
+    bool held = false;
+    WithBrowserControl(opened.hwnd, [&](CCefBrowserUI* control) {
+      held = control != NULL && control->GetBrowser().get() != NULL;
+    });
+    return held;
+  });
   Settle();
   return opened;
 }
